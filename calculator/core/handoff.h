@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace calc {
+
+// The one-line file through which the main window hands its latest look
+// angles to the compass window. It lives in the current working directory.
+// Both sides use this one name, so it is found on file systems that match
+// names with regard to case.
+inline constexpr const char* kHandOffFileName = "rlin1.txt";
+
+// Longest first line the reader accepts; anything longer is not a hand-off
+// file and is reported rather than read whole.
+inline constexpr std::size_t kHandOffLineLimit = 64 * 1024;
+
+// Replaces the file in `directory` (the current directory when empty) with the
+// single line "ALFA,BETA\r\n", the numbers as NumberToFieldText writes them.
+// The line is written to a temporary file beside it which is then renamed over
+// the old one, so a reader never sees an empty or half-written line. An
+// existing read-only file is left alone. Throws FileFailure naming the file and
+// the reason.
+void WriteHandOffFile(double ALFA, double BETA, const std::string& directory = {});
+
+struct HandOffFields {
+    std::string field1;
+    std::string field2;
+};
+
+// Reads the first two comma-separated fields of the file's first line, as
+// text: leading blanks skipped, a field ends at a comma or at the line end, a
+// field in double quotes runs to its closing quote. Throws FileNotFound when
+// there is no file, InputPastEndOfFile when the line has fewer than two
+// fields, FileFailure when it cannot be read or its first line is too long.
+HandOffFields ReadHandOffFields(const std::string& directory = {});
+
+// The field parsing alone, on text already read.
+HandOffFields ParseHandOffLine(const std::string& content);
+
+} // namespace calc

@@ -1,0 +1,97 @@
+#include "lookangles.h"
+
+#include "failure.h"
+
+#include <cmath>
+
+namespace calc {
+
+namespace {
+
+// Every step of the computation goes through these, so that the first
+// division by zero, overflow or invalid operation ends it. The inputs are
+// always finite (the number reader never yields infinity), so a non-finite
+// result is the step's own doing.
+double checked(double result) {
+    if (std::isnan(result)) {
+        throw InvalidOperation();
+    }
+    if (std::isinf(result)) {
+        throw Overflow();
+    }
+    return result;
+}
+
+double divide(double numerator, double denominator) {
+    if (denominator == 0.0) {
+        if (numerator == 0.0) {
+            throw InvalidOperation();
+        }
+        throw DivisionByZero();
+    }
+    return checked(numerator / denominator);
+}
+
+double multiply(double a, double b) { return checked(a * b); }
+double add(double a, double b) { return checked(a + b); }
+double subtract(double a, double b) { return checked(a - b); }
+double square(double a) { return checked(std::pow(a, 2)); }
+
+float toSingle(double value) {
+    const float single = static_cast<float>(value);
+    if (std::isinf(single)) {
+        throw Overflow();
+    }
+    return single;
+}
+
+constexpr double kElevationConstant = 0.1509;
+
+} // namespace
+
+double CalculatorPi() {
+    // Kept out of line and volatile so the value really is worked out at run
+    // time, as the calculator has always done, rather than folded in.
+    volatile double one = 1.0;
+    return checked(4.0 * std::atan(one));
+}
+
+float DegMinToRadians(double degrees, double minutes) {
+    const double arcMinutes = add(multiply(degrees, 60.0), minutes);
+    return toSingle(divide(multiply(CalculatorPi(), arcMinutes), 10800.0));
+}
+
+double CalcAzimuth(const SiteAngles& angles) {
+    const double P = CalculatorPi();
+    const double dL = subtract(static_cast<double>(angles.G1), static_cast<double>(angles.G2));
+    const double W1 = angles.W1;
+    const double q = divide(checked(std::tan(dL)), checked(std::sin(W1)));
+    return divide(multiply(add(P, checked(std::atan(q))), 180.0), P);
+}
+
+double CalcElevation(const SiteAngles& angles) {
+    const double P = CalculatorPi();
+    const double dL = subtract(static_cast<double>(angles.G1), static_cast<double>(angles.G2));
+    const double W1 = angles.W1;
+    const double N =
+        subtract(multiply(checked(std::cos(dL)), checked(std::cos(W1))), kElevationConstant);
+    const double sinDL2 = square(std::sin(dL));
+    const double sinW12 = square(std::sin(W1));
+    const double cosDL2 = square(std::cos(dL));
+    const double S = checked(std::sqrt(add(multiply(cosDL2, sinW12), sinDL2)));
+    return divide(multiply(checked(std::atan(divide(N, S))), 180.0), P);
+}
+
+LookAngles CalcLookAngles(double siteLonDeg, double siteLonMin, double siteLatDeg,
+                          double siteLatMin, double satLonDeg, double satLonMin) {
+    SiteAngles angles;
+    angles.G1 = DegMinToRadians(siteLonDeg, siteLonMin);
+    angles.W1 = DegMinToRadians(siteLatDeg, siteLatMin);
+    angles.G2 = DegMinToRadians(satLonDeg, satLonMin);
+    LookAngles result;
+    result.ALFA = CalcAzimuth(angles);
+    result.BETA = CalcElevation(angles);
+    return result;
+}
+
+} // namespace calc

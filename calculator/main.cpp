@@ -1,0 +1,11 @@
+#include "lang/language.h"
+#include "ui/calculatorapp.h"
+
+// One source, two builds: the build defines which language table it carries.
+#if defined(CALCULATOR_RUSSIAN)
+#define CALCULATOR_TABLE calc::RussianTable
+#else
+#define CALCULATOR_TABLE calc::EnglishTable
+#endif
+
+int main(int argc, char** argv) { return calcui::RunCalculator(argc, argv, CALCULATOR_TABLE()); }
