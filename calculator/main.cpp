@@ -8,4 +8,6 @@
 #define CALCULATOR_TABLE calc::EnglishTable
 #endif
 
-int main(int argc, char** argv) { return calcui::RunCalculator(argc, argv, CALCULATOR_TABLE()); }
+int main(int argc, char** argv) {
+    return calcui::RunCalculator(argc, argv, CALCULATOR_TABLE());
+}

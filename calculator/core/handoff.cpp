@@ -23,7 +23,9 @@ fs::path handOffPath(const std::string& directory) {
     return directory.empty() ? fs::path(kHandOffFileName) : fs::path(directory) / kHandOffFileName;
 }
 
-std::string reason(int error) { return std::generic_category().message(error); }
+std::string reason(int error) {
+    return std::generic_category().message(error);
+}
 
 [[noreturn]] void cannotWrite(const std::string& why) {
     throw FileFailure(std::string("Cannot write ") + kHandOffFileName + ": " + why);
@@ -39,8 +41,8 @@ bool isReadOnlyFile(const fs::path& target) {
     if (ec || status.type() != fs::file_type::regular) {
         return false;
     }
-    const fs::perms writable = fs::perms::owner_write | fs::perms::group_write |
-                               fs::perms::others_write;
+    const fs::perms writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return (status.permissions() & writable) == fs::perms::none;
 }
 

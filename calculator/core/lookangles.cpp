@@ -32,10 +32,18 @@ double divide(double numerator, double denominator) {
     return checked(numerator / denominator);
 }
 
-double multiply(double a, double b) { return checked(a * b); }
-double add(double a, double b) { return checked(a + b); }
-double subtract(double a, double b) { return checked(a - b); }
-double square(double a) { return checked(std::pow(a, 2)); }
+double multiply(double a, double b) {
+    return checked(a * b);
+}
+double add(double a, double b) {
+    return checked(a + b);
+}
+double subtract(double a, double b) {
+    return checked(a - b);
+}
+double square(double a) {
+    return checked(std::pow(a, 2));
+}
 
 float toSingle(double value) {
     const float single = static_cast<float>(value);

@@ -12,8 +12,12 @@ namespace calc {
 
 namespace {
 
-bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isIgnored(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string withoutBlanks(std::string_view text) {
     std::string s;
@@ -188,6 +192,11 @@ std::string NumberToFieldText(double x) {
     digits.push_back(body[0]);
     digits.append(body.substr(2, ePos - 2));
     const int exponent = std::atoi(std::string(body.substr(ePos + 1)).c_str());
+    if (exponent == 308 && std::fabs(x) > 1.79769313486231e308) {
+        // Rounded up, the fifteen digits would name a number beyond the
+        // largest double and could not be read back; keep them below it.
+        digits = "179769313486231";
+    }
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }

@@ -1,8 +1,8 @@
 #include "calculatorapp.h"
 
-#include "lang/language.h"
 #include "failurereporter.h"
 #include "forms.h"
+#include "lang/language.h"
 #include "mainwindow.h"
 #include "twips.h"
 
@@ -16,8 +16,8 @@ void RegisterCalculatorWindows(Forms& forms) {
 
 int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
     QApplication app(argc, argv);
-    const QString name = QString::fromUtf8(texts.buildName.data(),
-                                           static_cast<qsizetype>(texts.buildName.size()));
+    const QString name =
+        QString::fromUtf8(texts.buildName.data(), static_cast<qsizetype>(texts.buildName.size()));
     QApplication::setApplicationName(name);
     QApplication::setApplicationVersion("1.00");
     QApplication::setQuitOnLastWindowClosed(false);

@@ -9,7 +9,9 @@ namespace calcui {
 
 Form::Form(Forms& forms, FormId id) : QWidget(nullptr), m_forms(forms), m_id(id) {}
 
-void Form::runHandler(const std::function<void()>& handler) { m_forms.runHandler(this, handler); }
+void Form::runHandler(const std::function<void()>& handler) {
+    m_forms.runHandler(this, handler);
+}
 
 void Form::connectClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,

@@ -15,7 +15,13 @@ Forms::~Forms() {
     }
 }
 
-void Forms::setFactory(FormId id, Factory factory) { m_factories[id] = std::move(factory); }
+void Forms::setFactory(FormId id, Factory factory) {
+    if (factory) {
+        m_factories[id] = std::move(factory);
+    } else {
+        m_factories.erase(id);
+    }
+}
 
 Form* Forms::find(FormId id) const {
     const auto it = m_instances.find(id);

@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
+#include "controls.h"
 #include "core/handoff.h"
 #include "core/lookangles.h"
 #include "core/textnumber.h"
-#include "lang/language.h"
-#include "controls.h"
 #include "forms.h"
+#include "lang/language.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -20,7 +20,9 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-double numberIn(const QLineEdit* box) { return calc::TextToNumber(box->text().toStdString()); }
+double numberIn(const QLineEdit* box) {
+    return calc::TextToNumber(box->text().toStdString());
+}
 
 } // namespace
 
@@ -69,8 +71,8 @@ MainWindow::MainWindow(Forms& forms) : Form(forms, FormId::TV) {
     NAPR = makeButton(this, "NAPR", {3360, 3720, 1395, 315}, {});
 
     setTexts();
-    chainTabOrder({Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Gprog, RISYNOK, cmdExit,
-                 NAPR});
+    chainTabOrder(
+        {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Gprog, RISYNOK, cmdExit, NAPR});
     Text1->setFocus();
 
     onClick(Gprog, &MainWindow::Gprog_Click);
@@ -114,10 +116,16 @@ void MainWindow::Gprog_Click() {
     calc::WriteHandOffFile(ALFA, BETA);
 }
 
-void MainWindow::NAPR_Click() { forms().show(FormId::LIN1); }
+void MainWindow::NAPR_Click() {
+    forms().show(FormId::LIN1);
+}
 
-void MainWindow::RISYNOK_Click() { forms().show(FormId::Illustrations); }
+void MainWindow::RISYNOK_Click() {
+    forms().show(FormId::Illustrations);
+}
 
-void MainWindow::CMDEXIT_Click() { forms().end(); }
+void MainWindow::CMDEXIT_Click() {
+    forms().end();
+}
 
 } // namespace calcui

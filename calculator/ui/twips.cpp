@@ -14,16 +14,22 @@ double pixelsPerTwip() {
     return (dpi > 0 ? dpi : 96.0) / 1440.0;
 }
 
-int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip())); }
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
+}
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }
 
-QSize twipsSize(int width, int height) { return QSize(twipsToPixels(width), twipsToPixels(height)); }
+QSize twipsSize(int width, int height) {
+    return QSize(twipsToPixels(width), twipsToPixels(height));
+}
 
-QPoint twipsPoint(int x, int y) { return QPoint(twipsToPixels(x), twipsToPixels(y)); }
+QPoint twipsPoint(int x, int y) {
+    return QPoint(twipsToPixels(x), twipsToPixels(y));
+}
 
 void installWindowFonts() {
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

@@ -1,0 +1,153 @@
+#include "core/failure.h"
+#include "core/lookangles.h"
+#include "core/textnumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+struct Case {
+    const char* name;
+    double siteLonDeg, siteLonMin, siteLatDeg, siteLatMin, satDeg, satMin;
+    double ALFA, BETA;
+    // The display texts, fifteen significant digits: these digits come only
+    // from rounding the three angles to single precision and computing the
+    // rest in double precision.
+    const char* alfaText;
+    const char* betaText;
+};
+
+// The default site is Tiberias: 35 degrees 27.69 minutes east, 32 degrees
+// 48.5 minutes north.
+class LookAnglesFor : public testing::TestWithParam<Case> {};
+
+TEST_P(LookAnglesFor, MatchToFourDecimalsAndFifteenDigits) {
+    const Case& c = GetParam();
+    const calc::LookAngles r = calc::CalcLookAngles(c.siteLonDeg, c.siteLonMin, c.siteLatDeg,
+                                                    c.siteLatMin, c.satDeg, c.satMin);
+    EXPECT_NEAR(r.ALFA, c.ALFA, 0.00005);
+    EXPECT_NEAR(r.BETA, c.BETA, 0.00005);
+    if (c.alfaText) {
+        EXPECT_EQ(calc::NumberToText(r.ALFA), c.alfaText);
+        EXPECT_EQ(calc::NumberToText(r.BETA), c.betaText);
+    }
+    EXPECT_GT(r.ALFA, 90.0);
+    EXPECT_LT(r.ALFA, 270.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LookAnglesFor,
+    testing::Values(Case{"sat13", 35, 27.69, 32, 48.5, 13, 0, 217.3443, 44.8168,
+                         " 217.344292538128", " 44.8168481749088"},
+                    Case{"sat19_12", 35, 27.69, 32, 48.5, 19, 12, 208.2955, 47.9948,
+                         " 208.295535284772", " 47.9948442017888"},
+                    Case{"sat40East", 35, 27.69, 32, 48.5, 40, 0, 171.6655, 51.5271,
+                         " 171.665487897914", " 51.5270700774602"},
+                    Case{"satZeroEmptyBoxes", 35, 27.69, 32, 48.5, 0, 0, 232.7398, 36.2093,
+                         " 232.739788159839", " 36.2092935044308"},
+                    Case{"satMinus30", 35, 27.69, 32, 48.5, -30, 0, 256.1059, 11.9398,
+                         " 256.105873205935", " 11.9398212676082"},
+                    Case{"satMinus80BelowHorizon", 35, 27.69, 32, 48.5, -80, 0, 104.4665, -28.7819,
+                         " 104.466454959066", "-28.781934172025"},
+                    Case{"satAtSiteLongitude", 35, 27.69, 32, 48.5, 35, 27.69, 180.0, 51.8422,
+                         " 180", " 51.8421855548354"},
+                    Case{"southernLatitude", 35, 27.69, -30, 0, 13, 0, 140.4143, 47.2861, nullptr,
+                         nullptr},
+                    Case{"northPole", 35, 27.69, 90, 0, 13, 0, 202.4615, -8.5812, nullptr, nullptr},
+                    Case{"negativeDegreesPositiveMinutes", -5, 30, 32, 48.5, 13, 0, 149.8043,
+                         47.4220, nullptr, nullptr}),
+    [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+TEST(LookAngles, SatelliteAtSiteLongitudeIsExactlySouth) {
+    EXPECT_EQ(calc::CalcLookAngles(35, 27.69, 32, 48.5, 35, 27.69).ALFA, 180.0);
+}
+
+TEST(LookAngles, SinglePrecisionAnglesAreUsed) {
+    // The same formulas in double precision throughout differ in the
+    // seventh significant digit; the calculator's results come from the
+    // single-precision angles.
+    const double P = 4.0 * std::atan(1.0);
+    auto radians = [P](double d, double m) { return P * (d * 60 + m) / 10800; };
+    const double dL = radians(35, 27.69) - radians(13, 0);
+    const double doubleOnly =
+        ((P + std::atan(std::tan(dL) / std::sin(radians(32, 48.5)))) * 180) / P;
+    const double alfa = calc::CalcLookAngles(35, 27.69, 32, 48.5, 13, 0).ALFA;
+    EXPECT_GT(std::fabs(alfa - doubleOnly), 1e-7);
+    EXPECT_NEAR(alfa, doubleOnly, 1e-5);
+}
+
+TEST(LookAngles, HalvesAgreeWithTheWhole) {
+    const calc::SiteAngles angles{calc::DegMinToRadians(35, 27.69), calc::DegMinToRadians(32, 48.5),
+                                  calc::DegMinToRadians(19, 12)};
+    const calc::LookAngles whole = calc::CalcLookAngles(35, 27.69, 32, 48.5, 19, 12);
+    EXPECT_EQ(calc::CalcAzimuth(angles), whole.ALFA);
+    EXPECT_EQ(calc::CalcElevation(angles), whole.BETA);
+}
+
+struct RadiansCase {
+    double degrees, minutes;
+    float expected;
+};
+
+TEST(DegMinToRadians, MinutesOfArcWithoutSignHandling) {
+    const double P = 4.0 * std::atan(1.0);
+    const RadiansCase cases[] = {
+        {35, 27.69, static_cast<float>(P * (35 * 60 + 27.69) / 10800)},
+        {-5, 30, static_cast<float>(P * -270 / 10800)}, // -4.5 degrees, not -5.5
+        {0, 90, static_cast<float>(P * 90 / 10800)},
+        {180, 0, static_cast<float>(P)},
+        {0, 0, 0.0f},
+    };
+    for (const RadiansCase& c : cases) {
+        EXPECT_EQ(calc::DegMinToRadians(c.degrees, c.minutes), c.expected)
+            << c.degrees << " " << c.minutes;
+    }
+}
+
+TEST(DegMinToRadians, BeyondSinglePrecisionIsOverflow) {
+    EXPECT_THROW(calc::DegMinToRadians(1e41, 0), calc::Overflow);
+    EXPECT_THROW(calc::DegMinToRadians(0, -1e43), calc::Overflow);
+    EXPECT_THROW(calc::DegMinToRadians(1e307, 0), calc::Overflow); // degrees * 60 overflows
+    EXPECT_NO_THROW(calc::DegMinToRadians(1e40, 0));               // 1.7E+38 radians still fits
+}
+
+struct FailureCase {
+    const char* name;
+    double siteLonDeg, siteLonMin, siteLatDeg, siteLatMin, satDeg, satMin;
+    const char* message;
+};
+
+class LookAnglesFail : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(LookAnglesFail, WithTheNamedCondition) {
+    const FailureCase& c = GetParam();
+    try {
+        calc::CalcLookAngles(c.siteLonDeg, c.siteLonMin, c.siteLatDeg, c.siteLatMin, c.satDeg,
+                             c.satMin);
+        FAIL() << "no failure";
+    } catch (const calc::Failure& failure) {
+        EXPECT_STREQ(failure.what(), c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, LookAnglesFail,
+    testing::Values(
+        FailureCase{"equatorDividesByZero", 35, 27.69, 0, 0, 13, 0, "Division by zero"},
+        FailureCase{"equatorFromMinutesThatCancel", 35, 27.69, -1, 60, 13, 0, "Division by zero"},
+        FailureCase{"latitudeRoundingToZero", 35, 27.69, 0, 1e-50, 13, 0, "Division by zero"},
+        FailureCase{"equatorAtSiteLongitudeIsZeroByZero", 13, 0, 0, 0, 13, 0, "Invalid operation"},
+        FailureCase{"hugeLongitude", 1e300, 0, 32, 48.5, 13, 0, "Overflow"},
+        FailureCase{"hugeSatelliteMinutes", 35, 27.69, 32, 48.5, 0, 1e300, "Overflow"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST(LookAngles, AzimuthFailureComesBeforeAnyElevation) {
+    const calc::SiteAngles equator{calc::DegMinToRadians(35, 0), 0.0f,
+                                   calc::DegMinToRadians(13, 0)};
+    EXPECT_THROW(calc::CalcAzimuth(equator), calc::DivisionByZero);
+}
+
+} // namespace

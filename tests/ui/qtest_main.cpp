@@ -1,0 +1,34 @@
+#include "ui/twips.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform says so every time a window is raised; that is no news.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains("does not support raise()")) {
+        return;
+    }
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(quietHandler);
+    if (standard) {
+        standard(type, context, message);
+    }
+}
+
+} // namespace
+
+// GUI tests run on a real QApplication, normally on the offscreen platform.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    qInstallMessageHandler(quietHandler);
+    QApplication::setQuitOnLastWindowClosed(false);
+    calcui::installWindowFonts();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
