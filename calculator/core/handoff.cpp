@@ -9,10 +9,6 @@
 #include <random>
 #include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace calc {
 
 namespace fs = std::filesystem;
@@ -69,12 +65,10 @@ std::FILE* createTemporary(const fs::path& target, fs::path& temporary) {
 }
 
 void writeAll(std::FILE* file, const std::string& line, const fs::path& temporary) {
-    const bool written = std::fwrite(line.data(), 1, line.size(), file) == line.size() &&
-                         std::fflush(file) == 0
-#ifndef _WIN32
-                         && ::fsync(::fileno(file)) == 0
-#endif
-        ;
+    // No fsync: the rename already keeps readers and a crashing program from
+    // ever seeing half a line, and syncing would cost each START milliseconds.
+    const bool written =
+        std::fwrite(line.data(), 1, line.size(), file) == line.size() && std::fflush(file) == 0;
     const int error = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
