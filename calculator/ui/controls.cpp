@@ -18,8 +18,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect twips, const QS
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(toPixels(twips));
-    button->setAutoDefault(false);
+    // No button is a window's default; Enter presses the button that has the
+    // focus, as Space does.
     button->setDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -1,0 +1,18 @@
+#include "launcherwindow.h"
+#include "ui/failurereporter.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("START");
+    QApplication::setApplicationVersion("1.00");
+    calcui::installWindowFonts();
+
+    calcui::MessageBoxReporter reporter("START");
+    launcher::LauncherWindow window(QCoreApplication::applicationDirPath(), reporter,
+                                    [] { QCoreApplication::exit(0); });
+    window.show();
+    return QApplication::exec();
+}
