@@ -1,4 +1,5 @@
 #include "launcherwindow.h"
+#include "ui/appicon.h"
 #include "ui/failurereporter.h"
 #include "ui/twips.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("START");
     QApplication::setApplicationVersion("1.00");
+    QApplication::setWindowIcon(calcui::ApplicationIcon());
     calcui::installWindowFonts();
 
     calcui::MessageBoxReporter reporter("START");

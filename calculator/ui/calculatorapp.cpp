@@ -1,5 +1,6 @@
 #include "calculatorapp.h"
 
+#include "appicon.h"
 #include "failurereporter.h"
 #include "forms.h"
 #include "lang/language.h"
@@ -21,6 +22,7 @@ int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
     QApplication::setApplicationName(name);
     QApplication::setApplicationVersion("1.00");
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ApplicationIcon());
     installWindowFonts();
 
     MessageBoxReporter reporter(name);
