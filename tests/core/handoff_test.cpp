@@ -6,10 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #ifndef _WIN32
 #include <unistd.h>
+#endif
+#ifdef __linux__
+#include <sys/mount.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -134,6 +140,43 @@ TEST(HandOffFile, SymbolicLinkIsReplacedNotWrittenThrough) {
     EXPECT_FALSE(fs::is_symlink(dir.path() / "rlin1.txt"));
     EXPECT_EQ(dir.read("rlin1.txt"), "180,5\r\n");
     EXPECT_EQ(dir.read("elsewhere.txt"), "precious\n");
+}
+#endif
+
+#ifdef __linux__
+TEST(HandOffFile, FullFileSystemIsReportedAndTheOldLineKept) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    TempDir dir;
+    const fs::path disk = dir.path() / "disk";
+    fs::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=8k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    }
+    calc::WriteHandOffFile(180, 51.8421855548354, disk.string());
+    {
+        // Fill what is left.
+        std::ofstream filler(disk / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        for (int i = 0; i < 16 && filler; ++i) {
+            filler << block << std::flush;
+        }
+    }
+    const std::string failure =
+        failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
+    std::ifstream in(disk / "rlin1.txt", std::ios::binary);
+    const std::string kept(std::istreambuf_iterator<char>(in), {});
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(disk)) {
+        names.push_back(entry.path().filename().string());
+    }
+    ::umount(disk.c_str());
+    EXPECT_EQ(failure, "Cannot write rlin1.txt: No space left on device");
+    EXPECT_EQ(kept, "180,51.8421855548354\r\n");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"filler", "rlin1.txt"}))
+        << "a temporary file was left";
 }
 #endif
 
