@@ -15,24 +15,42 @@ void RegisterCalculatorWindows(Forms& forms) {
     forms.setFactory(FormId::TV, [](Forms& f) { return new MainWindow(f); });
 }
 
-int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
-    QApplication app(argc, argv);
-    const QString name =
-        QString::fromUtf8(texts.buildName.data(), static_cast<qsizetype>(texts.buildName.size()));
-    QApplication::setApplicationName(name);
+namespace {
+
+QString nameOf(const calc::LanguageTable& texts) {
+    return QString::fromUtf8(texts.buildName.data(),
+                             static_cast<qsizetype>(texts.buildName.size()));
+}
+
+Environment environmentFor(const calc::LanguageTable& texts, const std::string& programDirectory,
+                           FailureReporter& reporter) {
+    Environment environment;
+    environment.texts = &texts;
+    environment.programDirectory = programDirectory;
+    environment.reporter = &reporter;
+    return environment;
+}
+
+} // namespace
+
+void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
+    QApplication::setApplicationName(nameOf(texts));
     QApplication::setApplicationVersion("1.00");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ApplicationIcon());
     installWindowFonts();
+}
 
-    MessageBoxReporter reporter(name);
-    Environment environment;
-    environment.texts = &texts;
-    environment.programDirectory = QCoreApplication::applicationDirPath().toStdString();
-    environment.reporter = &reporter;
-    Forms forms(std::move(environment));
-    RegisterCalculatorWindows(forms);
-    forms.startUp();
+Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)
+    : m_reporter(nameOf(texts)), m_forms(environmentFor(texts, programDirectory, m_reporter)) {
+    RegisterCalculatorWindows(m_forms);
+}
+
+int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
+    QApplication app(argc, argv);
+    SetUpCalculatorApplication(texts);
+    Calculator calculator(texts, QCoreApplication::applicationDirPath().toStdString());
+    calculator.forms().startUp();
     return QApplication::exec();
 }
 
