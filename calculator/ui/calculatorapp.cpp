@@ -2,6 +2,7 @@
 
 #include "failurereporter.h"
 #include "forms.h"
+#include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
 #include "twips.h"
@@ -12,6 +13,7 @@ namespace calcui {
 
 void RegisterCalculatorWindows(Forms& forms) {
     forms.setFactory(FormId::TV, [](Forms& f) { return new MainWindow(f); });
+    forms.setFactory(FormId::Illustrations, [](Forms& f) { return new IllustrationsWindow(f); });
 }
 
 int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
