@@ -32,11 +32,23 @@ quint16 u16(const QByteArray& bytes, int at) {
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
-// Qt's bitmap reader fills a picture whose pixel rows stop early with what it
-// has and reports success. An uncompressed Windows bitmap says where its rows
-// start and how many there are, so a short file can be told from its header.
-// Returns an empty text when the file is long enough or is no such bitmap.
-QString shortBitmapReason(const QString& path) {
+QString claimedTooLarge(qint64 width, qint64 height) {
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
+        return QStringLiteral("its header claims %1 × %2 pixels, more than %3 × %3")
+            .arg(width)
+            .arg(height)
+            .arg(kMaxPictureSide);
+    }
+    return {};
+}
+
+// What is wrong with a Windows bitmap that Qt's reader would not say: a size
+// beyond the limits (which it may only call unreadable), and pixel rows that
+// stop early (which it fills with what it has and calls a success). An
+// uncompressed bitmap says where its rows start and how many there are, so a
+// short file can be told from its header. Returns an empty text when nothing
+// is wrong or the file is no Windows bitmap.
+QString bitmapProblem(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -63,13 +75,13 @@ QString shortBitmapReason(const QString& path) {
     } else {
         return {};
     }
+    if (const QString tooLarge = claimedTooLarge(width, height); !tooLarge.isEmpty()) {
+        return tooLarge;
+    }
     // 0 is plain rows, 3 and 6 are plain rows with bit masks; the run-length
     // kinds have no fixed length.
-    if (compression != 0 && compression != 3 && compression != 6) {
+    if (width <= 0 || (compression != 0 && compression != 3 && compression != 6)) {
         return {};
-    }
-    if (width <= 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
-        return {}; // the size check reports these
     }
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
     const qint64 needed = static_cast<qint64>(pixelOffset) + rowBytes * height;
@@ -92,6 +104,9 @@ QImage ReadPicture(const QString& path) {
         notReadable(path, QStringLiteral("not a file"));
     }
 
+    if (const QString problem = bitmapProblem(path); !problem.isEmpty()) {
+        notReadable(path, problem);
+    }
     QImageReader::setAllocationLimit(kAllocationLimitMb);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -102,15 +117,9 @@ QImage ReadPicture(const QString& path) {
     if (!claimed.isValid() || claimed.isEmpty()) {
         notReadable(path, QStringLiteral("its header gives no size"));
     }
-    if (claimed.width() > kMaxPictureSide || claimed.height() > kMaxPictureSide ||
-        qint64(claimed.width()) * claimed.height() > kMaxPicturePixels) {
-        notReadable(path, QStringLiteral("its header claims %1 × %2 pixels, more than %3 × %3")
-                              .arg(claimed.width())
-                              .arg(claimed.height())
-                              .arg(kMaxPictureSide));
-    }
-    if (const QString reason = shortBitmapReason(path); !reason.isEmpty()) {
-        notReadable(path, reason);
+    if (const QString tooLarge = claimedTooLarge(claimed.width(), claimed.height());
+        !tooLarge.isEmpty()) {
+        notReadable(path, tooLarge);
     }
     QImage image = reader.read();
     if (image.isNull()) {
