@@ -64,7 +64,7 @@ QImage DrawTitlePicture(const PictureTexts& t) {
     canvas.text(QRectF(Canvas::kButtonsRight + 10, 46, 320, 20), {t.purpose}, 15,
                 QColor(0xff, 0xd1, 0x66), true);
     canvas.text(QRectF(344, 122, 74, 16), {t.satellite}, 11, Qt::white);
-    canvas.text(QRectF(14, 186, 130, 14), {t.arc}, 10, QColor(0xff, 0xff, 0xff, 0xc0));
+    canvas.text(QRectF(14, 158, 130, 14), {t.arc}, 10, QColor(0xff, 0xff, 0xff, 0xc0));
     canvas.text(QRectF(142, horizon + 4, 150, 16), {t.dish}, 11, Qt::white);
     canvas.text(QRectF(14, 278, 400, 44), {t.titleLine1, t.titleLine2}, 14, Qt::white);
     p.setPen(QPen(Canvas::kInk, 2));
@@ -272,7 +272,7 @@ QImage DrawCompassPicture(const PictureTexts& t) {
     canvas.text(QRectF(aimEnd.x() + 6, aimEnd.y() + 4, 60, 12), {"alfa= 215"}, 9, Qt::black);
 
     // What the turned cross is laid along: a house wall and a magnetic needle.
-    const QRectF house(20, 160, 56, 38);
+    const QRectF house(20, 166, 56, 34);
     p.setPen(QPen(Canvas::kInk, 1.5));
     p.setBrush(QColor(0xf1, 0xdc, 0xc1));
     p.drawRect(house);
@@ -281,15 +281,21 @@ QImage DrawCompassPicture(const PictureTexts& t) {
          << QPointF(house.right() + 6, house.top());
     p.setBrush(QColor(0xb5, 0x4a, 0x3a));
     p.drawPolygon(roof);
+    // The needle lies along the turned cross's north, as the typed
+    // displacement makes it.
     const QPointF needle(48, 112);
+    p.save();
+    p.translate(needle);
+    p.rotate(180 + displacement);
     p.setPen(Qt::NoPen);
     p.setBrush(red);
-    p.drawPolygon(
-        QPolygonF({needle + QPointF(0, -18), needle + QPointF(-4, 0), needle + QPointF(4, 0)}));
+    p.drawPolygon(QPolygonF({QPointF(0, -20), QPointF(-4, 0), QPointF(4, 0)}));
     p.setBrush(QColor(0x40, 0x40, 0x40));
-    p.drawPolygon(
-        QPolygonF({needle + QPointF(0, 18), needle + QPointF(-4, 0), needle + QPointF(4, 0)}));
-    canvas.text(QRectF(needle.x() + 6, needle.y() - 22, 20, 14), {t.north}, 12, red, true);
+    p.drawPolygon(QPolygonF({QPointF(0, 20), QPointF(-4, 0), QPointF(4, 0)}));
+    p.restore();
+    const QPointF northTip = needle + QPointF(-20 * std::sin(displacement * kPi / 180),
+                                              20 * std::cos(displacement * kPi / 180));
+    canvas.text(QRectF(northTip.x() + 4, northTip.y() - 6, 20, 14), {t.north}, 12, red, true);
     canvas.text(QRectF(8, 204, 86, 30), {t.reference[0], t.reference[1]}, 11, Canvas::kInk);
 
     // Legend: thin cross, thick cross, cyan line.
