@@ -7,6 +7,7 @@ set(DISH_PACKAGE dish-calculator)
 set(DISH_APP_DIR ${CMAKE_INSTALL_LIBDIR}/${DISH_PACKAGE})
 
 install(TARGETS start korvel drevik RUNTIME DESTINATION ${DISH_APP_DIR})
+install(FILES ${DISH_PICTURE_PATHS} DESTINATION ${DISH_APP_DIR})
 
 foreach(link_and_target "dish-calculator;start" "korvel;korvel" "drevik;drevik")
     list(GET link_and_target 0 link)

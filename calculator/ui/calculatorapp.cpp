@@ -3,6 +3,7 @@
 #include "appicon.h"
 #include "failurereporter.h"
 #include "forms.h"
+#include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
 #include "twips.h"
@@ -13,6 +14,7 @@ namespace calcui {
 
 void RegisterCalculatorWindows(Forms& forms) {
     forms.setFactory(FormId::TV, [](Forms& f) { return new MainWindow(f); });
+    forms.setFactory(FormId::Illustrations, [](Forms& f) { return new IllustrationsWindow(f); });
 }
 
 namespace {

@@ -126,3 +126,38 @@ TEST(LanguageTables, BlanksArePartOfTheCaptions) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::string_view> pictureFiles(const calc::IllustrationsTexts& t) {
+    return {t.titlePicture, t.pictures[0], t.pictures[1], t.pictures[2]};
+}
+
+TEST(LanguageTables, EachBuildNamesOnlyItsOwnPictures) {
+    const std::vector<std::string_view> en = pictureFiles(calc::EnglishTable().illustrations);
+    const std::vector<std::string_view> ru = pictureFiles(calc::RussianTable().illustrations);
+    EXPECT_EQ(en, (std::vector<std::string_view>{"\\GDS1ENG.BMP", "\\1kENG.BMP", "\\2kENG.BMP",
+                                                 "\\3kENG.BMP"}));
+    EXPECT_EQ(ru,
+              (std::vector<std::string_view>{"\\GDS001.BMP", "\\1k.BMP", "\\2k.BMP", "\\3k.BMP"}));
+    for (std::string_view name : en) {
+        EXPECT_NE(name.find("ENG.BMP"), std::string_view::npos) << name;
+    }
+    for (std::string_view name : ru) {
+        EXPECT_EQ(name.find("ENG"), std::string_view::npos) << name;
+    }
+}
+
+TEST(LanguageTables, IllustrationsWindowTexts) {
+    const calc::IllustrationsTexts& en = calc::EnglishTable().illustrations;
+    const calc::IllustrationsTexts& ru = calc::RussianTable().illustrations;
+    EXPECT_EQ(en.formName, "RIS123E");
+    EXPECT_EQ(ru.formName, "RIS123");
+    EXPECT_EQ(en.cmd1, "EXIT");
+    EXPECT_EQ(ru.cmd1, "ВЫХОД");
+    EXPECT_EQ(en.RISYNOK, "PIC.1,2,3");
+    // A Latin P, then the Cyrillic И and С.
+    EXPECT_EQ(ru.RISYNOK, "P\u0418\u0421.1,2,3");
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+#include "installationpath.h"
+
+#include <filesystem>
+
+namespace calc {
+
+std::string InstallationPath(std::string_view programDirectory, std::string_view literal) {
+    constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    std::string path(programDirectory);
+    path.reserve(programDirectory.size() + literal.size());
+    for (char c : literal) {
+        path += c == '\\' ? separator : c;
+    }
+    return path;
+}
+
+} // namespace calc

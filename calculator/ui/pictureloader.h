@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace calcui {
+
+// The largest picture the program reads. Its pictures fill a picture box of
+// about 585 × 396 pixels; a file that claims more than this is refused before
+// any pixel memory is taken for it.
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
+
+// Reads a picture file whole. Throws calc::FileNotFound when there is no such
+// file, and calc::FileFailure ("Not a readable picture: <path> (<reason>)")
+// when it is not a picture that can be read: unknown or damaged format, a
+// header claiming a size beyond the limits above, or a bitmap shorter than its
+// header says.
+QImage ReadPicture(const QString& path);
+
+} // namespace calcui

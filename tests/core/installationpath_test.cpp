@@ -1,0 +1,42 @@
+#include "core/installationpath.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PathCase {
+    const char* name;
+    const char* directory;
+    const char* literal;
+    const char* expected; // with '/' standing for the platform's separator
+};
+
+std::string native(std::string path) {
+#ifdef _WIN32
+    for (char& c : path) {
+        c = c == '/' ? '\\' : c;
+    }
+#endif
+    return path;
+}
+
+class InstallationPathTest : public testing::TestWithParam<PathCase> {};
+
+TEST_P(InstallationPathTest, JoinsByConcatenation) {
+    const PathCase& c = GetParam();
+    EXPECT_EQ(calc::InstallationPath(c.directory, c.literal), native(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InstallationPathTest,
+    testing::Values(
+        PathCase{"TitlePicture", "/opt/dish", "\\GDS1ENG.BMP", "/opt/dish/GDS1ENG.BMP"},
+        PathCase{"CaseIsKept", "/opt/dish", "\\1kENG.BMP", "/opt/dish/1kENG.BMP"},
+        PathCase{"RussianName", "/opt/dish", "\\1k.BMP", "/opt/dish/1k.BMP"},
+        PathCase{"NoSeparatorAddedOrRemoved", "/opt/dish/", "\\2k.BMP", "/opt/dish//2k.BMP"},
+        PathCase{"EmptyDirectory", "", "\\3k.BMP", "/3k.BMP"},
+        PathCase{"EveryBackslashOfTheLiteral", "/opt", "\\dish\\3k.BMP", "/opt/dish/3k.BMP"},
+        PathCase{"DirectoryUntouched", "/opt/a b", "\\GDS001.BMP", "/opt/a b/GDS001.BMP"}),
+    [](const testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/tempdir.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+// Small pictures for tests, written as Windows bitmaps into a TempDir.
+
+inline QImage SolidPicture(QColor colour, int width = 40, int height = 30) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+inline QString PathIn(const TempDir& dir, const std::string& name) {
+    return QString::fromStdString((dir.path() / name).string());
+}
+
+inline void WritePicture(const TempDir& dir, const std::string& name, const QImage& image) {
+    image.save(PathIn(dir, name), "BMP");
+}
+
+// The 54 header bytes of an uncompressed Windows bitmap claiming the given
+// size, followed by `pixelBytes` zero bytes of pixel data.
+inline std::string BitmapBytes(std::int32_t width, std::int32_t height, std::uint16_t bitsPerPixel,
+                               std::size_t pixelBytes) {
+    std::string bytes;
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+        }
+    };
+    bytes += "BM";
+    put(static_cast<std::uint32_t>(54 + pixelBytes), 4);
+    put(0, 4);
+    put(54, 4); // where the pixel rows begin
+    put(40, 4); // the info header's size
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2); // planes
+    put(bitsPerPixel, 2);
+    put(0, 4); // no compression
+    put(0, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    bytes.append(pixelBytes, '\0');
+    return bytes;
+}

@@ -1,0 +1,138 @@
+#include "canvas.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+const QColor Canvas::kPaper(0xf6, 0xf2, 0xe6);
+const QColor Canvas::kInk(0x1d, 0x35, 0x57);
+const QColor Canvas::kAccent(0xd6, 0x28, 0x28);
+const QColor Canvas::kSky(0xcf, 0xe6, 0xf5);
+const QColor Canvas::kGround(0x9c, 0xc0, 0x7a);
+
+namespace {
+
+QPointF polar(QPointF centre, double radius, double degreesCounterclockwise) {
+    const double a = degreesCounterclockwise * M_PI / 180.0;
+    return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
+}
+
+} // namespace
+
+Canvas::Canvas() : m_image(kWidth, kHeight, QImage::Format_RGB32) {
+    m_image.fill(kPaper);
+    m_painter.begin(&m_image);
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    // Nothing is drawn where the window never shows it, so a larger window
+    // shows plain paper there rather than cut-off drawings.
+    m_painter.setClipRect(QRect(0, 0, kVisibleWidth, kVisibleHeight));
+}
+
+QImage Canvas::finish() {
+    m_painter.end();
+    return m_image;
+}
+
+void Canvas::page(const QString& heading) {
+    m_painter.setPen(QPen(kInk, 2));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(QRectF(2, 2, kVisibleWidth - 5, kVisibleHeight - 5));
+    text(QRectF(kButtonsRight + 8, 12, kVisibleWidth - kButtonsRight - 20, 24), {heading}, 17, kInk,
+         true);
+    m_painter.setPen(QPen(kAccent, 2));
+    m_painter.drawLine(QPointF(kButtonsRight + 8, 40), QPointF(kVisibleWidth - 12, 40));
+}
+
+void Canvas::text(const QRectF& box, const QStringList& lines, double pixelSize,
+                  const QColor& colour, bool bold, Qt::Alignment align) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(bold);
+    double size = pixelSize;
+    for (;; size -= 0.5) {
+        font.setPixelSize(static_cast<int>(size));
+        const QFontMetricsF metrics(font);
+        double widest = 0;
+        for (const QString& line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        if (widest <= box.width() && metrics.lineSpacing() * lines.size() <= box.height() + 2) {
+            break;
+        }
+        if (size <= 8) {
+            break;
+        }
+    }
+    m_painter.setFont(font);
+    m_painter.setPen(colour);
+    const double step = QFontMetricsF(font).lineSpacing();
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRectF line(box.left(), box.top() + i * step, box.width(), step);
+        m_painter.drawText(line, static_cast<int>(align | Qt::AlignVCenter), lines[i]);
+    }
+}
+
+void Canvas::arrowHead(QPointF tip, double directionDegrees, const QColor& colour, double size) {
+    QPainterPath head;
+    head.moveTo(tip);
+    head.lineTo(polar(tip, size, directionDegrees + 180 - 25));
+    head.lineTo(polar(tip, size, directionDegrees + 180 + 25));
+    head.closeSubpath();
+    m_painter.fillPath(head, colour);
+}
+
+void Canvas::sideDish(QPointF foot, double aimDegrees, double scale) {
+    const QColor metal(0x6c, 0x75, 0x7d);
+    const QPointF pivot = foot + QPointF(0, -26 * scale);
+    m_painter.setPen(QPen(metal.darker(130), 4 * scale, Qt::SolidLine, Qt::RoundCap));
+    m_painter.drawLine(foot, pivot);
+    m_painter.drawLine(foot + QPointF(-10 * scale, 0), foot + QPointF(10 * scale, 0));
+
+    // The bowl: a shallow curve across the aim, its hollow towards the aim.
+    const QPointF rimA = polar(pivot, 24 * scale, aimDegrees + 90);
+    const QPointF rimB = polar(pivot, 24 * scale, aimDegrees - 90);
+    const QPointF back = polar(pivot, -12 * scale, aimDegrees);
+    QPainterPath bowl;
+    bowl.moveTo(rimA);
+    bowl.quadTo(back + (back - pivot), rimB);
+    bowl.quadTo(pivot, rimA);
+    m_painter.setPen(QPen(metal.darker(150), 1.5 * scale));
+    m_painter.setBrush(QColor(0xe9, 0xec, 0xef));
+    m_painter.drawPath(bowl);
+
+    // The feed arm and the receiving head in the bowl's focus.
+    const QPointF feed = polar(pivot, 22 * scale, aimDegrees);
+    m_painter.setPen(QPen(metal.darker(150), 1.5 * scale));
+    m_painter.drawLine(rimB, feed);
+    m_painter.setBrush(kInk);
+    m_painter.drawEllipse(feed, 3 * scale, 3 * scale);
+}
+
+void Canvas::satellite(QPointF centre, double scale, double opacity) {
+    m_painter.save();
+    m_painter.setOpacity(opacity);
+    m_painter.translate(centre);
+    m_painter.scale(scale, scale);
+    m_painter.rotate(-20);
+    const QColor panel(0x2b, 0x4c, 0x9c);
+    m_painter.setPen(QPen(kInk, 1));
+    m_painter.drawLine(QPointF(-30, 0), QPointF(30, 0));
+    for (int side : {-1, 1}) {
+        const QRectF wing(side < 0 ? -34 : 12, -6, 22, 12);
+        m_painter.setBrush(panel);
+        m_painter.drawRect(wing);
+        m_painter.setPen(QPen(QColor(0x9d, 0xb4, 0xe8), 0.8));
+        for (int i = 1; i < 4; ++i) {
+            m_painter.drawLine(QPointF(wing.left() + i * 5.5, wing.top()),
+                               QPointF(wing.left() + i * 5.5, wing.bottom()));
+        }
+        m_painter.setPen(QPen(kInk, 1));
+    }
+    m_painter.setBrush(QColor(0xe0, 0xb0, 0x3c));
+    m_painter.drawRect(QRectF(-9, -8, 18, 16));
+    m_painter.setBrush(QColor(0xdd, 0xdd, 0xdd));
+    m_painter.drawEllipse(QRectF(-6, 8, 12, 5));
+    m_painter.restore();
+}
