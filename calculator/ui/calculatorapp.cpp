@@ -1,5 +1,6 @@
 #include "calculatorapp.h"
 
+#include "compasswindow.h"
 #include "failurereporter.h"
 #include "forms.h"
 #include "lang/language.h"
@@ -12,6 +13,7 @@ namespace calcui {
 
 void RegisterCalculatorWindows(Forms& forms) {
     forms.setFactory(FormId::TV, [](Forms& f) { return new MainWindow(f); });
+    forms.setFactory(FormId::LIN1, [](Forms& f) { return new CompassWindow(f); });
 }
 
 int RunCalculator(int argc, char** argv, const calc::LanguageTable& texts) {
