@@ -1,6 +1,7 @@
 #include "calculatorapp.h"
 
 #include "appicon.h"
+#include "compasswindow.h"
 #include "failurereporter.h"
 #include "forms.h"
 #include "illustrationswindow.h"
@@ -14,6 +15,7 @@ namespace calcui {
 
 void RegisterCalculatorWindows(Forms& forms) {
     forms.setFactory(FormId::TV, [](Forms& f) { return new MainWindow(f); });
+    forms.setFactory(FormId::LIN1, [](Forms& f) { return new CompassWindow(f); });
     forms.setFactory(FormId::Illustrations, [](Forms& f) { return new IllustrationsWindow(f); });
 }
 

@@ -1,0 +1,99 @@
+// One whole START of the compass window, as the user clicks it: both crosses,
+// the yield, the centre dot, the hand-off file, the direction line, the arc and
+// the label, on Qt's offscreen platform.
+
+#include "lang/language.h"
+#include "ui/calculatorapp.h"
+#include "ui/failurereporter.h"
+#include "ui/form.h"
+#include "ui/forms.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CountingReporter : public calcui::FailureReporter {
+public:
+    void report(QWidget*, const QString&) override { ++failures; }
+    int failures = 0;
+};
+
+// A working directory of its own holding the hand-off file, removed at the end.
+class WorkingDirectory {
+public:
+    WorkingDirectory() : m_previous(fs::current_path()) {
+        std::random_device random;
+        m_path = fs::temp_directory_path() / ("dish-bench-" + std::to_string(random()));
+        fs::create_directories(m_path);
+        fs::current_path(m_path);
+        std::ofstream("rlin1.txt", std::ios::binary) << "217.344292538128,44.8168481749088\r\n";
+    }
+    ~WorkingDirectory() {
+        fs::current_path(m_previous);
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    fs::path m_previous;
+    fs::path m_path;
+};
+
+void CompassStart(benchmark::State& state) {
+    WorkingDirectory directory;
+    CountingReporter reporter;
+    calcui::Environment environment;
+    environment.texts = &calc::EnglishTable();
+    environment.reporter = &reporter;
+    environment.endProgram = [] {};
+    calcui::Forms forms(std::move(environment));
+    calcui::RegisterCalculatorWindows(forms);
+    forms.setFactory(calcui::FormId::Illustrations, nullptr);
+    forms.startUp();
+    forms.show(calcui::FormId::LIN1);
+    QPushButton* start = forms.find(calcui::FormId::LIN1)->findChild<QPushButton*>("START");
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        start->click();
+    }
+    if (reporter.failures != 0) {
+        state.SkipWithError("START reported a failure");
+    }
+}
+
+BENCHMARK(CompassStart)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    calcui::installWindowFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "failure.h"
+
+#include <cmath>
+
+namespace calc {
+
+// Stores a number as a single-precision float, as the compass keeps its
+// angles. A value beyond the float range throws Overflow instead of becoming
+// infinite.
+inline float ToSingle(double value) {
+    const float single = static_cast<float>(value);
+    if (std::isinf(single)) {
+        throw Overflow();
+    }
+    return single;
+}
+
+} // namespace calc

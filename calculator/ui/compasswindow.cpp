@@ -1,0 +1,142 @@
+#include "compasswindow.h"
+
+#include "controls.h"
+#include "core/azimuth.h"
+#include "core/compassdrawing.h"
+#include "core/singleprecision.h"
+#include "core/textnumber.h"
+#include "forms.h"
+#include "lang/language.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace calcui {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Runs an action when it goes out of scope, however the scope is left.
+template <class Action> class AtScopeEnd {
+public:
+    explicit AtScopeEnd(Action action) : m_action(std::move(action)) {}
+    ~AtScopeEnd() { m_action(); }
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+private:
+    Action m_action;
+};
+
+} // namespace
+
+CompassWindow::CompassWindow(Forms& forms)
+    : Form(forms, FormId::LIN1), m_surface(*this, twipsSize(5010, 3315)) {
+    setObjectName("LIN1");
+    setWindowTitle("CYRC1");
+    resize(twipsSize(5010, 3315));
+
+    START = makeButton(this, "START", {120, 120, 735, 375}, {});
+    CMDEXIT = makeButton(this, "CMDEXIT", {120, 2280, 615, 375}, {});
+    POZIA = makeTextBox(this, "POZIA", {120, 1680, 615, 375}, "-20");
+    Label1 = makeLabel(this, "Label1", {120, 720, forms.texts().compass.label1Width, 855}, {});
+
+    setTexts();
+    chainTabOrder({START, CMDEXIT, POZIA});
+    START->setFocus();
+
+    onClick(START, &CompassWindow::START_Click);
+    onClick(CMDEXIT, &CompassWindow::CMDEXIT_Click);
+}
+
+void CompassWindow::setTexts() {
+    const calc::CompassTexts& t = forms().texts().compass;
+    START->setText(qs(t.START));
+    CMDEXIT->setText(qs(t.CMDEXIT));
+    Label1->setText(qs(t.Label1));
+}
+
+void CompassWindow::START_Click() {
+    ++m_runs;
+    const AtScopeEnd ended([this] { runEnded(); });
+
+    m_surface.clear();
+    m_surface.setDrawMode(calc::DrawMode::Copy);
+    m_surface.setPenWidth(1);
+    m_surface.setFillStyle(calc::FillStyle::Solid);
+
+    calc::DrawCross(m_surface, 0.0f);
+
+    m_surface.setPenWidth(5);
+    YGOL = POZIA->text().toStdString();
+    const float displacement = calc::ToSingle(calc::TextToNumber(YGOL));
+
+    calc::DrawCross(m_surface, displacement);
+
+    // Pending events run to completion here, a second START and a calculation
+    // in the main window included.
+    QCoreApplication::processEvents();
+    if (!stillLoaded()) {
+        // Closed meanwhile: its drawing is gone with it, nothing to go on with.
+        return;
+    }
+
+    calc::DrawCentreDot(m_surface);
+    m_surface.setPenWidth(8);
+
+    const calc::Azimuth azimuth = calc::ReadAzimuth();
+
+    const float theta = calc::ToSingle(calc::TextToNumber(YGOL) + azimuth.degrees);
+    calc::DrawDirectionLine(m_surface, theta);
+
+    calc::DrawAzimuthArc(m_surface, calc::ToSingle(calc::TextToNumber(YGOL)), azimuth.degrees);
+
+    calc::DrawAzimuthLabel(m_surface, theta, azimuth.text);
+}
+
+void CompassWindow::CMDEXIT_Click() {
+    forms().show(FormId::TV);
+}
+
+bool CompassWindow::stillLoaded() const {
+    return forms().find(FormId::LIN1) == this;
+}
+
+bool CompassWindow::event(QEvent* event) {
+    // Closing the window inside START's yield unloads it, and the deletion
+    // that follows would pull the window away from under the run that is
+    // still on the stack. It waits until the last run has returned.
+    if (event->type() == QEvent::DeferredDelete && m_runs > 0) {
+        m_deleteWhenIdle = true;
+        return true;
+    }
+    return Form::event(event);
+}
+
+void CompassWindow::runEnded() {
+    --m_runs;
+    if (m_runs == 0 && m_deleteWhenIdle) {
+        m_deleteWhenIdle = false;
+        deleteLater();
+    }
+}
+
+void CompassWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_surface.image());
+}
+
+void CompassWindow::resizeEvent(QResizeEvent* event) {
+    m_surface.cover(size());
+    Form::resizeEvent(event);
+}
+
+} // namespace calcui
