@@ -1,6 +1,7 @@
 #include "lookangles.h"
 
 #include "failure.h"
+#include "singleprecision.h"
 
 #include <cmath>
 
@@ -45,14 +46,6 @@ double square(double a) {
     return checked(std::pow(a, 2));
 }
 
-float toSingle(double value) {
-    const float single = static_cast<float>(value);
-    if (std::isinf(single)) {
-        throw Overflow();
-    }
-    return single;
-}
-
 constexpr double kElevationConstant = 0.1509;
 
 } // namespace
@@ -66,7 +59,7 @@ double CalculatorPi() {
 
 float DegMinToRadians(double degrees, double minutes) {
     const double arcMinutes = add(multiply(degrees, 60.0), minutes);
-    return toSingle(divide(multiply(CalculatorPi(), arcMinutes), 10800.0));
+    return ToSingle(divide(multiply(CalculatorPi(), arcMinutes), 10800.0));
 }
 
 double CalcAzimuth(const SiteAngles& angles) {
