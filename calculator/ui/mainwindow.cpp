@@ -24,6 +24,12 @@ double numberIn(const QLineEdit* box) {
     return calc::TextToNumber(box->text().toStdString());
 }
 
+// A result is longer than its box is wide; show its beginning, not its end.
+void showResult(QLineEdit* box, double value) {
+    box->setText(QString::fromStdString(calc::NumberToText(value)));
+    box->setCursorPosition(0);
+}
+
 } // namespace
 
 MainWindow::MainWindow(Forms& forms) : Form(forms, FormId::TV) {
@@ -110,9 +116,9 @@ void MainWindow::Gprog_Click() {
     G2 = calc::DegMinToRadians(numberIn(Text5), numberIn(Text6));
     const calc::SiteAngles angles{G1, W1, G2};
     const double ALFA = calc::CalcAzimuth(angles);
-    Text8->setText(QString::fromStdString(calc::NumberToText(ALFA)));
+    showResult(Text8, ALFA);
     const double BETA = calc::CalcElevation(angles);
-    Text7->setText(QString::fromStdString(calc::NumberToText(BETA)));
+    showResult(Text7, BETA);
     calc::WriteHandOffFile(ALFA, BETA);
 }
 
