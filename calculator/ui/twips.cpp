@@ -31,18 +31,43 @@ QPoint twipsPoint(int x, int y) {
     return QPoint(twipsToPixels(x), twipsToPixels(y));
 }
 
+namespace {
+
+// The faces the windows name, and the installed faces with Cyrillic that
+// stand in for them where the Windows faces are not installed.
+struct Face {
+    const char* windows;
+    const char* standIn;
+};
+constexpr Face kFaces[] = {
+    {"MS Sans Serif", "Liberation Sans"},
+    {"MS Serif", "Liberation Serif"},
+    {"Times New Roman", "Liberation Serif"},
+};
+
+} // namespace
+
 void installWindowFonts() {
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("MS Serif", "Liberation Serif");
-    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+    for (const Face& face : kFaces) {
+        QFont::insertSubstitution(face.windows, face.standIn);
+    }
     QApplication::setFont(tableFont("MS Sans Serif", 8.25));
 }
 
 QFont tableFont(const char* family, double pointSize, bool bold) {
-    QFont font(QString::fromLatin1(family));
+    QString name = QString::fromLatin1(family);
+#ifndef _WIN32
+    // Naming the stand-in straight away spares the font database a failed
+    // search for every control at start-up.
+    for (const Face& face : kFaces) {
+        if (name == QLatin1String(face.windows)) {
+            name = QString::fromLatin1(face.standIn);
+        }
+    }
+#endif
+    QFont font(name);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferMatch);
     return font;
 }
 
