@@ -1,0 +1,188 @@
+#include "core/tempdir.h"
+#include "lang/language.h"
+#include "ui/calculatorapp.h"
+#include "ui/form.h"
+#include "ui/picturebox.h"
+#include "ui/twips.h"
+#include "uitestsupport.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using calcui::FormId;
+
+namespace {
+
+// Notes, with each report, which windows were on screen at that moment.
+class VisibilityReporter : public calcui::FailureReporter {
+public:
+    void report(QWidget*, const QString& message) override {
+        QStringList visible;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible()) {
+                visible << widget->objectName();
+            }
+        }
+        reports << message + " | shown: " + visible.join(',');
+    }
+    QStringList reports;
+};
+
+// A whole calculator started as the program starts, with a working directory
+// of its own and the installation's pictures (or none) in its program
+// directory.
+class StartUp : public testing::Test {
+protected:
+    void start(const calc::LanguageTable& texts, const std::string& programDirectory) {
+        m_previous = fs::current_path();
+        fs::current_path(work.path());
+        calcui::Environment environment;
+        environment.texts = &texts;
+        environment.programDirectory = programDirectory;
+        environment.reporter = &reporter;
+        environment.endProgram = [] {};
+        forms = std::make_unique<calcui::Forms>(std::move(environment));
+        calcui::RegisterCalculatorWindows(*forms);
+        forms->startUp();
+    }
+    void TearDown() override {
+        forms.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!m_previous.empty()) {
+            fs::current_path(m_previous);
+        }
+    }
+    calcui::Form* window(FormId id) { return forms->find(id); }
+    template <class T> T* control(FormId id, const char* name) {
+        return window(id)->findChild<T*>(name);
+    }
+    void click(FormId id, const char* name) {
+        QTest::mouseClick(control<QPushButton>(id, name), Qt::LeftButton);
+    }
+
+    TempDir work;
+    VisibilityReporter reporter;
+    std::unique_ptr<calcui::Forms> forms;
+
+private:
+    fs::path m_previous;
+};
+
+const std::string kInstalled = DISH_PICTURE_DIRECTORY;
+
+TEST_F(StartUp, IllustrationsFirstCompassHiddenMainWindowLastOnTopAndActive) {
+    start(calc::EnglishTable(), kInstalled);
+    ASSERT_TRUE(reporter.reports.isEmpty()) << reporter.reports.join('\n').toStdString();
+    EXPECT_EQ(forms->shownOrder(), (std::vector<FormId>{FormId::Illustrations, FormId::TV}));
+
+    calcui::Form* pictures = window(FormId::Illustrations);
+    ASSERT_NE(pictures, nullptr);
+    EXPECT_EQ(pictures->objectName(), "RIS123E");
+    EXPECT_TRUE(pictures->isVisible());
+    EXPECT_EQ(pictures->geometry().topLeft(), calcui::twipsPoint(1860, 1530));
+    EXPECT_TRUE(control<calcui::PictureBox>(FormId::Illustrations, "Picture1")->picture().isNull());
+
+    ASSERT_TRUE(forms->isLoaded(FormId::LIN1));
+    EXPECT_FALSE(window(FormId::LIN1)->isVisible());
+
+    calcui::Form* tv = window(FormId::TV);
+    EXPECT_TRUE(tv->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tv));
+    EXPECT_EQ(QApplication::activeWindow(), tv);
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(FormId::TV, "Text1"));
+}
+
+TEST_F(StartUp, TheRussianBuildStartsTheSameWayWithItsOwnWindowName) {
+    start(calc::RussianTable(), kInstalled);
+    ASSERT_TRUE(reporter.reports.isEmpty()) << reporter.reports.join('\n').toStdString();
+    EXPECT_EQ(window(FormId::Illustrations)->objectName(), "RIS123");
+    EXPECT_EQ(window(FormId::Illustrations)->windowTitle(), "RIS123");
+    EXPECT_EQ(forms->shownOrder(), (std::vector<FormId>{FormId::Illustrations, FormId::TV}));
+}
+
+TEST_F(StartUp, MissingTitlePictureIsReportedBeforeTheMainWindowWhichStillWorks) {
+    TempDir empty;
+    start(calc::EnglishTable(), empty.str());
+    ASSERT_EQ(reporter.reports.size(), 1);
+    // Nothing was on screen yet when the report came.
+    EXPECT_EQ(reporter.reports[0],
+              QString::fromStdString("File not found: " + (empty.path() / "GDS1ENG.BMP").string() +
+                                     " | shown: "));
+    EXPECT_FALSE(forms->isLoaded(FormId::Illustrations));
+    EXPECT_FALSE(forms->isLoaded(FormId::LIN1));
+    EXPECT_EQ(forms->shownOrder(), std::vector<FormId>{FormId::TV});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window(FormId::TV)));
+
+    // The calculator works, and the compass window is loaded on first use.
+    control<QLineEdit>(FormId::TV, "Text5")->setText("13");
+    click(FormId::TV, "Gprog");
+    EXPECT_EQ(control<QLineEdit>(FormId::TV, "Text8")->text(), " 217.344292538128");
+    click(FormId::TV, "NAPR");
+    ASSERT_TRUE(forms->isLoaded(FormId::LIN1));
+    EXPECT_TRUE(window(FormId::LIN1)->isVisible());
+    // Pucture tries the title picture again and says so once more.
+    click(FormId::TV, "RISYNOK");
+    EXPECT_EQ(reporter.reports.size(), 2);
+    EXPECT_FALSE(forms->isLoaded(FormId::Illustrations));
+}
+
+// What a build computes, writes and draws for the satellite at 13 degrees.
+struct Outcome {
+    QString alfa, beta;
+    std::string file;
+    QImage drawing;
+};
+
+Outcome runBuild(const calc::LanguageTable& texts) {
+    TempDir work;
+    const fs::path previous = fs::current_path();
+    fs::current_path(work.path());
+    RecordingReporter reporter;
+    calcui::Environment environment;
+    environment.texts = &texts;
+    environment.programDirectory = DISH_PICTURE_DIRECTORY;
+    environment.reporter = &reporter;
+    environment.endProgram = [] {};
+    Outcome outcome;
+    {
+        calcui::Forms forms(std::move(environment));
+        calcui::RegisterCalculatorWindows(forms);
+        forms.startUp();
+        calcui::Form* tv = forms.find(FormId::TV);
+        tv->findChild<QLineEdit*>("Text5")->setText("13");
+        QTest::mouseClick(tv->findChild<QPushButton*>("Gprog"), Qt::LeftButton);
+        QTest::mouseClick(tv->findChild<QPushButton*>("NAPR"), Qt::LeftButton);
+        calcui::Form* compass = forms.find(FormId::LIN1);
+        QTest::mouseClick(compass->findChild<QPushButton*>("START"), Qt::LeftButton);
+        outcome.alfa = tv->findChild<QLineEdit*>("Text8")->text();
+        outcome.beta = tv->findChild<QLineEdit*>("Text7")->text();
+        outcome.file = work.read("rlin1.txt");
+        // The drawing, without the label whose width is the builds' one
+        // difference in this window.
+        compass->findChild<QWidget*>("Label1")->hide();
+        outcome.drawing = compass->grab().toImage();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fs::current_path(previous);
+    EXPECT_TRUE(reporter.messages.isEmpty()) << reporter.messages.join('\n').toStdString();
+    return outcome;
+}
+
+TEST(BothBuilds, GiveTheSameNumbersFileAndDrawing) {
+    const Outcome english = runBuild(calc::EnglishTable());
+    const Outcome russian = runBuild(calc::RussianTable());
+    EXPECT_EQ(english.alfa, " 217.344292538128");
+    EXPECT_EQ(russian.alfa, english.alfa);
+    EXPECT_EQ(russian.beta, english.beta);
+    EXPECT_EQ(russian.file, english.file);
+    ASSERT_FALSE(english.drawing.isNull());
+    EXPECT_EQ(russian.drawing, english.drawing);
+}
+
+} // namespace
