@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <set>
+#include <thread>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -178,7 +181,54 @@ TEST(HandOffFile, FullFileSystemIsReportedAndTheOldLineKept) {
     EXPECT_EQ(names, (std::vector<std::string>{"filler", "rlin1.txt"}))
         << "a temporary file was left";
 }
+
+TEST(HandOffFile, ReadOnlyFileSystemIsReported) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "mounting a read-only file system needs root";
+    }
+    TempDir dir;
+    const fs::path disk = dir.path() / "disk";
+    fs::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_RDONLY, "size=8k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    }
+    const std::string failure = failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
+    ::umount(disk.c_str());
+    EXPECT_EQ(failure, "Cannot write rlin1.txt: Read-only file system");
+}
 #endif
+
+TEST(HandOffFile, TruncatedToNothingIsPastTheEnd) {
+    TempDir dir;
+    dir.write("rlin1.txt", "");
+    EXPECT_EQ(failureOf([&] { calc::ReadHandOffFields(dir.str()); }), "Input past end of file");
+}
+
+TEST(HandOffFile, ReaderNeverSeesAHalfWrittenLine) {
+    // One side rewrites the file as fast as it can while the other reads it:
+    // every read gives one of the two whole lines.
+    TempDir dir;
+    calc::WriteHandOffFile(180, 51.5, dir.str());
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        for (int i = 0; !stop; ++i) {
+            calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180, i % 2 ? 44.8168481749088 : 51.5,
+                                   dir.str());
+        }
+    });
+    int reads = 0;
+    std::set<std::string> seen;
+    for (; reads < 3000; ++reads) {
+        const calc::HandOffFields fields = calc::ReadHandOffFields(dir.str());
+        seen.insert(fields.field1 + "," + fields.field2);
+    }
+    stop = true;
+    writer.join();
+    const std::set<std::string> whole = {"180,51.5", "217.344292538128,44.8168481749088"};
+    for (const std::string& line : seen) {
+        EXPECT_TRUE(whole.count(line)) << "read a broken line: " << line;
+    }
+}
 
 struct Parse {
     const char* name;
