@@ -24,14 +24,16 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     # The builds the launcher started are children of no one here; end them by
-    # the working directory they were started in.
+    # the working directory they were started in (this script leaves it first).
+    cd /
     for proc in /proc/[0-9]*; do
-        if [ "$(readlink "$proc/cwd" 2>/dev/null)" = "$work" ]; then
+        if [ "${proc#/proc/}" != "$$" ] && [ "$(readlink "$proc/cwd" 2>/dev/null)" = "$work" ]; then
             kill "${proc#/proc/}" 2>/dev/null || true
         fi
     done
     sleep 0.3
     rm -rf "$work"
+    wait 2>/dev/null || true
 }
 trap cleanup EXIT
 
