@@ -95,11 +95,15 @@ void startUp(benchmark::State& state, const std::string& probe) {
 void BM_StartUpFloor(benchmark::State& state) {
     startUp(state, PROBE_FLOOR);
 }
+void BM_StartUpFloorWithText(benchmark::State& state) {
+    startUp(state, PROBE_LABEL);
+}
 void BM_StartUpKorvel(benchmark::State& state) {
     startUp(state, PROBE_KORVEL);
 }
 
 BENCHMARK(BM_StartUpFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartUpFloorWithText)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartUpKorvel)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
