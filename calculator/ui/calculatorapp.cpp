@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "compasswindow.h"
+#include "controls.h"
 #include "failurereporter.h"
 #include "forms.h"
 #include "illustrationswindow.h"
@@ -22,8 +23,7 @@ void RegisterCalculatorWindows(Forms& forms) {
 namespace {
 
 QString nameOf(const calc::LanguageTable& texts) {
-    return QString::fromUtf8(texts.buildName.data(),
-                             static_cast<qsizetype>(texts.buildName.size()));
+    return tableText(texts.buildName);
 }
 
 Environment environmentFor(const calc::LanguageTable& texts, const std::string& programDirectory,

@@ -20,10 +20,6 @@ namespace calcui {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Runs an action when it goes out of scope, however the scope is left.
 template <class Action> class AtScopeEnd {
 public:
@@ -59,9 +55,9 @@ CompassWindow::CompassWindow(Forms& forms)
 
 void CompassWindow::setTexts() {
     const calc::CompassTexts& t = forms().texts().compass;
-    START->setText(qs(t.START));
-    CMDEXIT->setText(qs(t.CMDEXIT));
-    Label1->setText(qs(t.Label1));
+    START->setText(tableText(t.START));
+    CMDEXIT->setText(tableText(t.CMDEXIT));
+    Label1->setText(tableText(t.Label1));
 }
 
 void CompassWindow::START_Click() {

@@ -5,7 +5,14 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <string_view>
+
 namespace calcui {
+
+// A text of the language tables (UTF-8) as Qt shows it.
+inline QString tableText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Small helpers that place a control the way the control tables give it:
 // name, position and size in twips, caption, font.

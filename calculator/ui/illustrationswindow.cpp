@@ -14,10 +14,6 @@ namespace calcui {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 struct Step {
     std::string_view picture; // the literal of the picture to show
     std::int16_t next;        // the counter once it is shown
@@ -58,10 +54,10 @@ IllustrationsWindow::IllustrationsWindow(Forms& forms) : Form(forms, FormId::Ill
 
 void IllustrationsWindow::setTexts() {
     const calc::IllustrationsTexts& t = forms().texts().illustrations;
-    setObjectName(qs(t.formName));
-    setWindowTitle(qs(t.formName));
-    cmd1->setText(qs(t.cmd1));
-    RISYNOK->setText(qs(t.RISYNOK));
+    setObjectName(tableText(t.formName));
+    setWindowTitle(tableText(t.formName));
+    cmd1->setText(tableText(t.cmd1));
+    RISYNOK->setText(tableText(t.RISYNOK));
 }
 
 QString IllustrationsWindow::picturePath(std::string_view literal) const {

@@ -16,10 +16,6 @@ namespace calcui {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 double numberIn(const QLineEdit* box) {
     return calc::TextToNumber(box->text().toStdString());
 }
@@ -89,20 +85,20 @@ MainWindow::MainWindow(Forms& forms) : Form(forms, FormId::TV) {
 
 void MainWindow::setTexts() {
     const calc::MainWindowTexts& t = forms().texts().main;
-    NAPR->setText(qs(t.NAPR));
-    cmdExit->setText(qs(t.cmdExit));
-    RISYNOK->setText(qs(t.RISYNOK));
-    Gprog->setText(qs(t.Gprog));
-    T9->setText(qs(t.T9));
-    T8->setText(qs(t.T8));
-    T7->setText(qs(t.T7));
-    T6->setText(qs(t.T6));
-    T5->setText(qs(t.T5));
-    T4->setText(qs(t.T4));
-    Label1->setText(qs(t.Label1));
-    T3->setText(qs(t.T3));
-    T2->setText(qs(t.T2));
-    T1->setText(qs(t.T1));
+    NAPR->setText(tableText(t.NAPR));
+    cmdExit->setText(tableText(t.cmdExit));
+    RISYNOK->setText(tableText(t.RISYNOK));
+    Gprog->setText(tableText(t.Gprog));
+    T9->setText(tableText(t.T9));
+    T8->setText(tableText(t.T8));
+    T7->setText(tableText(t.T7));
+    T6->setText(tableText(t.T6));
+    T5->setText(tableText(t.T5));
+    T4->setText(tableText(t.T4));
+    Label1->setText(tableText(t.Label1));
+    T3->setText(tableText(t.T3));
+    T2->setText(tableText(t.T2));
+    T1->setText(tableText(t.T1));
 }
 
 void MainWindow::Form_Load() {
