@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <set>
-#include <thread>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -192,7 +192,8 @@ TEST(HandOffFile, ReadOnlyFileSystemIsReported) {
     if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_RDONLY, "size=8k") != 0) {
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     }
-    const std::string failure = failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
+    const std::string failure =
+        failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
     ::umount(disk.c_str());
     EXPECT_EQ(failure, "Cannot write rlin1.txt: Read-only file system");
 }
