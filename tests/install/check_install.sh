@@ -10,36 +10,44 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
+passed=0
 failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# check DESCRIPTION COMMAND...: runs the command, counts the outcome.
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
 
 app_dir=$(dirname "$(find "$prefix" -path '*/dish-calculator/start' -type f | head -n 1)")
 [ -d "$app_dir" ] || { echo "FAIL: no installed start"; exit 1; }
+
 for program in start korvel drevik; do
-    [ -x "$app_dir/$program" ] || fail "$program is not an executable in $app_dir"
+    check "$program is an executable in $app_dir" test -x "$app_dir/$program"
 done
 for picture in "$@"; do
-    [ -s "$app_dir/$picture" ] || fail "picture $picture is missing beside the programs"
+    check "picture $picture lies beside the programs" test -s "$app_dir/$picture"
 done
 for link in dish-calculator korvel drevik; do
-    [ -L "$prefix/bin/$link" ] || fail "bin/$link is not a link"
-    [ -x "$prefix/bin/$link" ] || fail "bin/$link does not lead to a program"
+    check "bin/$link is a link" test -L "$prefix/bin/$link"
+    check "bin/$link leads to a program" test -x "$prefix/bin/$link"
 done
-[ "$(readlink -f "$prefix/bin/dish-calculator")" = "$(readlink -f "$app_dir/start")" ] ||
-    fail "bin/dish-calculator does not lead to the launcher"
+check "bin/dish-calculator leads to the launcher" \
+    test "$(readlink -f "$prefix/bin/dish-calculator")" = "$(readlink -f "$app_dir/start")"
+check "desktop-file-validate is installed" command -v desktop-file-validate >/dev/null
 for entry in dish-calculator korvel drevik; do
     desktop="$prefix/share/applications/$entry.desktop"
-    [ -f "$desktop" ] || { fail "$entry.desktop is missing"; continue; }
-    if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate "$desktop" || fail "$entry.desktop does not validate"
-    else
-        fail "desktop-file-validate is not installed"
-    fi
+    check "$entry.desktop is installed" test -f "$desktop"
+    check "$entry.desktop validates" desktop-file-validate "$desktop"
 done
 for size in 16x16 32x32; do
-    [ -s "$prefix/share/icons/hicolor/$size/apps/dish-calculator.png" ] || fail "icon $size missing"
+    check "icon $size is installed" test -s "$prefix/share/icons/hicolor/$size/apps/dish-calculator.png"
 done
 
-checks=$((3 + $# + 3 + 1 + 3 + 2))
-echo "$((checks - failures)) passed, $failures failed"
+echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
