@@ -75,7 +75,8 @@ public:
     const calc::LanguageTable& texts() const { return *m_environment.texts; }
     const std::string& programDirectory() const { return m_environment.programDirectory; }
 
-    // The order in which windows were shown, for whoever needs to know.
+    // Every window shown so far, in the order it was shown (tests and tools
+    // check the start-up order with it).
     const std::vector<FormId>& shownOrder() const { return m_shownOrder; }
 
 private:
