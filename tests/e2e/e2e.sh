@@ -60,7 +60,7 @@ check() {
 window_of() {
     local name=$1 program=$2 id
     for _ in $(seq 100); do
-        for id in $(xdotool search --name "^$name\$" 2>/dev/null); do
+        for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
             local pid
             pid=$(xdotool getwindowpid "$id" 2>/dev/null) || continue
             if [ "$(basename "$(readlink "/proc/$pid/exe")")" = "$program" ]; then
