@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "benchforms.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -21,12 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class CountingReporter : public calcui::FailureReporter {
-public:
-    void report(QWidget*, const QString&) override { ++failures; }
-    int failures = 0;
-};
 
 // A working directory of its own holding the hand-off file, removed at the end.
 class WorkingDirectory {
@@ -53,15 +49,8 @@ private:
 
 void CompassStart(benchmark::State& state) {
     WorkingDirectory directory;
-    CountingReporter reporter;
-    calcui::Environment environment;
-    environment.texts = &calc::EnglishTable();
-    environment.reporter = &reporter;
-    environment.endProgram = [] {};
-    calcui::Forms forms(std::move(environment));
-    calcui::RegisterCalculatorWindows(forms);
-    forms.setFactory(calcui::FormId::Illustrations, nullptr);
-    forms.startUp();
+    BenchForms bench({calcui::FormId::Illustrations});
+    calcui::Forms& forms = bench.forms;
     forms.show(calcui::FormId::LIN1);
     QPushButton* start = forms.find(calcui::FormId::LIN1)->findChild<QPushButton*>("START");
     QCoreApplication::processEvents();
@@ -69,7 +58,7 @@ void CompassStart(benchmark::State& state) {
     for (auto _ : state) {
         start->click();
     }
-    if (reporter.failures != 0) {
+    if (bench.reporter.failures != 0) {
         state.SkipWithError("START reported a failure");
     }
 }

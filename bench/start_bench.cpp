@@ -11,15 +11,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "benchforms.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class CountingReporter : public calcui::FailureReporter {
-public:
-    void report(QWidget*, const QString&) override { ++failures; }
-    int failures = 0;
-};
 
 // One START of the main window, from the click to the file on disk.
 void BM_MainWindowStart(benchmark::State& state) {
@@ -27,16 +23,8 @@ void BM_MainWindowStart(benchmark::State& state) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
 
-    CountingReporter reporter;
-    calcui::Environment environment;
-    environment.texts = &calc::EnglishTable();
-    environment.reporter = &reporter;
-    environment.endProgram = [] {};
-    calcui::Forms forms(std::move(environment));
-    calcui::RegisterCalculatorWindows(forms);
-    forms.setFactory(calcui::FormId::LIN1, nullptr);
-    forms.setFactory(calcui::FormId::Illustrations, nullptr);
-    forms.startUp();
+    BenchForms bench({calcui::FormId::LIN1, calcui::FormId::Illustrations});
+    calcui::Forms& forms = bench.forms;
     calcui::Form* tv = forms.find(calcui::FormId::TV);
     tv->findChild<QLineEdit*>("Text5")->setText("13");
     QPushButton* start = tv->findChild<QPushButton*>("Gprog");
@@ -44,7 +32,7 @@ void BM_MainWindowStart(benchmark::State& state) {
     for (auto _ : state) {
         start->click();
     }
-    if (reporter.failures) {
+    if (bench.reporter.failures) {
         state.SkipWithError("START reported a failure");
     }
     QDir::setCurrent(previous);
