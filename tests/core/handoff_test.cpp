@@ -147,55 +147,71 @@ TEST(HandOffFile, SymbolicLinkIsReplacedNotWrittenThrough) {
 #endif
 
 #ifdef __linux__
+// A tiny tmpfs mounted inside a temporary directory, unmounted again at the
+// end. Mounting needs root; where it cannot be had, `skipReason` says why.
+class SmallDisk {
+public:
+    explicit SmallDisk(unsigned long flags = 0) : m_path(m_dir.path() / "disk") {
+        fs::create_directory(m_path);
+        if (::geteuid() != 0) {
+            skipReason = "mounting a small file system needs root";
+        } else if (::mount("tmpfs", m_path.c_str(), "tmpfs", flags, "size=8k") != 0) {
+            skipReason = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+        } else {
+            m_mounted = true;
+        }
+    }
+    ~SmallDisk() {
+        if (m_mounted) {
+            ::umount(m_path.c_str());
+        }
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    const fs::path& path() const { return m_path; }
+    std::string skipReason;
+
+private:
+    TempDir m_dir;
+    fs::path m_path;
+    bool m_mounted = false;
+};
+
 TEST(HandOffFile, FullFileSystemIsReportedAndTheOldLineKept) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "mounting a small file system needs root";
+    SmallDisk disk;
+    if (!disk.skipReason.empty()) {
+        GTEST_SKIP() << disk.skipReason;
     }
-    TempDir dir;
-    const fs::path disk = dir.path() / "disk";
-    fs::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=8k") != 0) {
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    }
-    calc::WriteHandOffFile(180, 51.8421855548354, disk.string());
+    calc::WriteHandOffFile(180, 51.8421855548354, disk.path().string());
     {
         // Fill what is left.
-        std::ofstream filler(disk / "filler", std::ios::binary);
+        std::ofstream filler(disk.path() / "filler", std::ios::binary);
         const std::string block(4096, 'x');
         for (int i = 0; i < 16 && filler; ++i) {
             filler << block << std::flush;
         }
     }
-    const std::string failure =
-        failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
-    std::ifstream in(disk / "rlin1.txt", std::ios::binary);
-    const std::string kept(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.path().string()); }),
+              "Cannot write rlin1.txt: No space left on device");
+    std::ifstream in(disk.path() / "rlin1.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "180,51.8421855548354\r\n");
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(disk)) {
+    for (const auto& entry : fs::directory_iterator(disk.path())) {
         names.push_back(entry.path().filename().string());
     }
-    ::umount(disk.c_str());
-    EXPECT_EQ(failure, "Cannot write rlin1.txt: No space left on device");
-    EXPECT_EQ(kept, "180,51.8421855548354\r\n");
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"filler", "rlin1.txt"}))
         << "a temporary file was left";
 }
 
 TEST(HandOffFile, ReadOnlyFileSystemIsReported) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "mounting a read-only file system needs root";
+    SmallDisk disk(MS_RDONLY);
+    if (!disk.skipReason.empty()) {
+        GTEST_SKIP() << disk.skipReason;
     }
-    TempDir dir;
-    const fs::path disk = dir.path() / "disk";
-    fs::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_RDONLY, "size=8k") != 0) {
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    }
-    const std::string failure =
-        failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.string()); });
-    ::umount(disk.c_str());
-    EXPECT_EQ(failure, "Cannot write rlin1.txt: Read-only file system");
+    EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.path().string()); }),
+              "Cannot write rlin1.txt: Read-only file system");
 }
 #endif
 
