@@ -43,18 +43,7 @@ read -r -t 10 display <&3 || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $what"
-    fi
-}
+source "$(dirname "$0")/../checks.sh"
 
 # The window with this exact name whose process runs this program.
 window_of() {
@@ -167,5 +156,4 @@ run_build() {
 run_build drevik "$russian"
 run_build korvel "$english"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary

@@ -10,19 +10,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
-passed=0
-failures=0
-# check DESCRIPTION COMMAND...: runs the command, counts the outcome.
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/../checks.sh"
 
 app_dir=$(dirname "$(find "$prefix" -path '*/dish-calculator/start' -type f | head -n 1)")
 [ -d "$app_dir" ] || { echo "FAIL: no installed start"; exit 1; }
@@ -49,5 +37,4 @@ for size in 16x16 32x32; do
     check "icon $size is installed" test -s "$prefix/share/icons/hicolor/$size/apps/dish-calculator.png"
 done
 
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary
