@@ -8,6 +8,11 @@
 #include <QPointer>
 #include <QTest>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 using calcui::FormId;
@@ -128,3 +133,15 @@ TEST_F(FormsTest, WindowsWithoutAFactoryAreNotPartOfTheProgram) {
 }
 
 } // namespace
+
+// A Qt warning passes through the test harness's message handler and comes
+// back: a handler that called itself would never return from it.
+TEST(TestHarness, PassesAWarningOnAndReturns) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> returned = done->get_future();
+    std::thread([done] {
+        qWarning("a warning from a test");
+        done->set_value();
+    }).detach();
+    EXPECT_EQ(returned.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+}
