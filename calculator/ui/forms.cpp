@@ -1,6 +1,5 @@
 #include "forms.h"
 
-#include "core/failure.h"
 #include "form.h"
 
 #include <QCoreApplication>
@@ -103,21 +102,7 @@ void Forms::end() {
 }
 
 void Forms::runHandler(QWidget* window, const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const calc::Failure& failure) {
-        report(window, QString::fromStdString(failure.what()));
-    } catch (const std::bad_alloc&) {
-        report(window, QStringLiteral("Out of memory"));
-    } catch (const std::exception& error) {
-        report(window, QString::fromLocal8Bit(error.what()));
-    }
-}
-
-void Forms::report(QWidget* window, const QString& message) {
-    if (m_environment.reporter) {
-        m_environment.reporter->report(window, message);
-    }
+    RunReported(m_environment.reporter, window, handler);
 }
 
 } // namespace calcui

@@ -70,7 +70,6 @@ public:
 
     // Runs a handler of `window`; a failure stops it and is reported.
     void runHandler(QWidget* window, const std::function<void()>& handler);
-    void report(QWidget* window, const QString& message);
 
     const calc::LanguageTable& texts() const { return *m_environment.texts; }
     const std::string& programDirectory() const { return m_environment.programDirectory; }
