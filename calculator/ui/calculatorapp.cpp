@@ -1,6 +1,6 @@
 #include "calculatorapp.h"
 
-#include "appicon.h"
+#include "application.h"
 #include "compasswindow.h"
 #include "controls.h"
 #include "failurereporter.h"
@@ -8,7 +8,6 @@
 #include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
-#include "twips.h"
 
 #include <QApplication>
 
@@ -38,11 +37,10 @@ Environment environmentFor(const calc::LanguageTable& texts, const std::string& 
 } // namespace
 
 void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
-    QApplication::setApplicationName(nameOf(texts));
-    QApplication::setApplicationVersion("1.00");
+    SetUpApplication(nameOf(texts));
+    // Closing a window unloads it; only EXIT or closing the main window ends
+    // the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ApplicationIcon());
-    installWindowFonts();
 }
 
 Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)
