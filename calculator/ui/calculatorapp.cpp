@@ -25,15 +25,6 @@ QString nameOf(const calc::LanguageTable& texts) {
     return tableText(texts.buildName);
 }
 
-Environment environmentFor(const calc::LanguageTable& texts, const std::string& programDirectory,
-                           FailureReporter& reporter) {
-    Environment environment;
-    environment.texts = &texts;
-    environment.programDirectory = programDirectory;
-    environment.reporter = &reporter;
-    return environment;
-}
-
 } // namespace
 
 void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
@@ -44,7 +35,10 @@ void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
 }
 
 Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)
-    : m_reporter(nameOf(texts)), m_forms(environmentFor(texts, programDirectory, m_reporter)) {
+    : m_reporter(nameOf(texts)), m_forms({.texts = &texts,
+                                          .programDirectory = programDirectory,
+                                          .reporter = &m_reporter,
+                                          .endProgram = [] { QCoreApplication::exit(0); }}) {
     RegisterCalculatorWindows(m_forms);
 }
 

@@ -2,7 +2,6 @@
 
 #include "form.h"
 
-#include <QCoreApplication>
 
 namespace calcui {
 
@@ -96,8 +95,6 @@ void Forms::startUp() {
 void Forms::end() {
     if (m_environment.endProgram) {
         m_environment.endProgram();
-    } else {
-        QCoreApplication::exit(0);
     }
 }
 

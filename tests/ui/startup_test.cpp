@@ -42,12 +42,11 @@ protected:
     void start(const calc::LanguageTable& texts, const std::string& programDirectory) {
         m_previous = fs::current_path();
         fs::current_path(work.path());
-        calcui::Environment environment;
-        environment.texts = &texts;
-        environment.programDirectory = programDirectory;
-        environment.reporter = &reporter;
-        environment.endProgram = [] {};
-        forms = std::make_unique<calcui::Forms>(std::move(environment));
+        forms = std::make_unique<calcui::Forms>(
+            calcui::Environment{.texts = &texts,
+                                .programDirectory = programDirectory,
+                                .reporter = &reporter,
+                                .endProgram = [] {}});
         calcui::RegisterCalculatorWindows(*forms);
         forms->startUp();
     }
@@ -144,14 +143,12 @@ Outcome runBuild(const calc::LanguageTable& texts) {
     const fs::path previous = fs::current_path();
     fs::current_path(work.path());
     RecordingReporter reporter;
-    calcui::Environment environment;
-    environment.texts = &texts;
-    environment.programDirectory = DISH_PICTURE_DIRECTORY;
-    environment.reporter = &reporter;
-    environment.endProgram = [] {};
     Outcome outcome;
     {
-        calcui::Forms forms(std::move(environment));
+        calcui::Forms forms({.texts = &texts,
+                             .programDirectory = DISH_PICTURE_DIRECTORY,
+                             .reporter = &reporter,
+                             .endProgram = [] {}});
         calcui::RegisterCalculatorWindows(forms);
         forms.startUp();
         calcui::Form* tv = forms.find(FormId::TV);

@@ -37,12 +37,11 @@ public:
 struct TestForms {
     explicit TestForms(const calc::LanguageTable& texts = calc::EnglishTable(),
                        std::string programDirectory = {}) {
-        calcui::Environment environment;
-        environment.texts = &texts;
-        environment.programDirectory = std::move(programDirectory);
-        environment.reporter = &reporter;
-        environment.endProgram = [this] { ++ends; };
-        forms = std::make_unique<calcui::Forms>(std::move(environment));
+        forms = std::make_unique<calcui::Forms>(
+            calcui::Environment{.texts = &texts,
+                                .programDirectory = std::move(programDirectory),
+                                .reporter = &reporter,
+                                .endProgram = [this] { ++ends; }});
     }
     ~TestForms() {
         forms.reset();
