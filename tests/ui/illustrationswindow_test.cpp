@@ -1,4 +1,5 @@
 #include "core/failure.h"
+#include "core/installationpath.h"
 #include "core/tempdir.h"
 #include "testpictures.h"
 #include "ui/calculatorapp.h"
@@ -32,11 +33,14 @@ const Colours kRussian{QColor(120, 0, 120), QColor(0, 120, 120), QColor(90, 60, 
 
 void WriteBuildPictures(const TempDir& dir, const calc::IllustrationsTexts& files,
                         const Colours& colours) {
-    const auto name = [](std::string_view literal) { return std::string(literal.substr(1)); };
-    WritePicture(dir, name(files.titlePicture), SolidPicture(colours.title));
-    WritePicture(dir, name(files.pictures[0]), SolidPicture(colours.first));
-    WritePicture(dir, name(files.pictures[1]), SolidPicture(colours.second));
-    WritePicture(dir, name(files.pictures[2]), SolidPicture(colours.third));
+    const auto write = [&dir](std::string_view literal, const QColor& colour) {
+        SolidPicture(colour).save(
+            QString::fromStdString(calc::InstallationPath(dir.str(), literal)), "BMP");
+    };
+    write(files.titlePicture, colours.title);
+    write(files.pictures[0], colours.first);
+    write(files.pictures[1], colours.second);
+    write(files.pictures[2], colours.third);
 }
 
 // The calculator's windows with the picture files of both builds in their
