@@ -90,12 +90,6 @@ TEST_F(FormsTest, TitleBarCloseUnloadsASecondaryWindow) {
     EXPECT_EQ(t.ends, 0);
 }
 
-TEST_F(FormsTest, TitleBarCloseOfTheMainWindowEndsTheProgram) {
-    t.forms->startUp();
-    t.forms->find(FormId::TV)->close();
-    EXPECT_EQ(t.ends, 1);
-}
-
 TEST_F(FormsTest, FailedLoadLeavesNothingLoadedAndPassesTheFailureOn) {
     failLoad[FormId::LIN1] = true;
     EXPECT_THROW(t.forms->show(FormId::LIN1), calc::FileNotFound);
@@ -129,7 +123,7 @@ TEST_F(FormsTest, HandlerFailureIsReportedAndTheStepsBeforeItStayDone) {
 TEST_F(FormsTest, WindowsWithoutAFactoryAreNotPartOfTheProgram) {
     EXPECT_EQ(t.forms->load(FormId::Illustrations), nullptr);
     t.forms->show(FormId::Illustrations);
-    EXPECT_TRUE(t.forms->shownOrder().empty());
+    EXPECT_TRUE(t.shown.names.isEmpty());
 }
 
 } // namespace
