@@ -2,7 +2,6 @@
 
 #include "form.h"
 
-
 namespace calcui {
 
 Forms::Forms(Environment environment) : m_environment(std::move(environment)) {}
@@ -62,7 +61,6 @@ void Forms::show(FormId id) {
     form->show();
     form->raise();
     form->activateWindow();
-    m_shownOrder.push_back(id);
 }
 
 void Forms::unload(FormId id) {

@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace calc {
 struct LanguageTable;
@@ -74,17 +73,12 @@ public:
     const calc::LanguageTable& texts() const { return *m_environment.texts; }
     const std::string& programDirectory() const { return m_environment.programDirectory; }
 
-    // Every window shown so far, in the order it was shown (tests and tools
-    // check the start-up order with it).
-    const std::vector<FormId>& shownOrder() const { return m_shownOrder; }
-
 private:
     Form* create(FormId id);
 
     Environment m_environment;
     std::map<FormId, Factory> m_factories;
     std::map<FormId, QPointer<Form>> m_instances;
-    std::vector<FormId> m_shownOrder;
 };
 
 } // namespace calcui

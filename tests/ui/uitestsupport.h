@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
+#include <QWidget>
 
 #include <memory>
 #include <ostream>
@@ -32,6 +33,22 @@ public:
     QStringList messages;
 };
 
+// The names of the windows that came on screen while it existed, in the order
+// they came.
+class ShownWindows : public QObject {
+public:
+    ShownWindows() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ShownWindows() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->isWidgetType() &&
+            static_cast<QWidget*>(object)->isWindow()) {
+            names << object->objectName();
+        }
+        return false;
+    }
+    QStringList names;
+};
+
 // A window runtime for one test: its reports are recorded and ending the
 // program only counts.
 struct TestForms {
@@ -51,6 +68,7 @@ struct TestForms {
     }
 
     RecordingReporter reporter;
+    ShownWindows shown;
     int ends = 0;
     std::unique_ptr<calcui::Forms> forms;
 };
