@@ -26,8 +26,6 @@ protected:
     explicit MainWindowTest(const calc::LanguageTable& texts = calc::EnglishTable()) : t(texts) {}
 
     void SetUp() override {
-        m_previous = fs::current_path();
-        fs::current_path(dir.path());
         calcui::RegisterCalculatorWindows(*t.forms);
         t.forms->setFactory(FormId::LIN1, nullptr);
         t.forms->setFactory(FormId::Illustrations, nullptr);
@@ -35,8 +33,6 @@ protected:
         tv = t.forms->find(FormId::TV);
         ASSERT_NE(tv, nullptr);
     }
-    void TearDown() override { fs::current_path(m_previous); }
-
     QLineEdit* box(const char* name) { return tv->findChild<QLineEdit*>(name); }
     QPushButton* button(const char* name) { return tv->findChild<QPushButton*>(name); }
     void type(const char* name, const QString& text) {
@@ -46,11 +42,9 @@ protected:
     void clickStart() { QTest::mouseClick(button("Gprog"), Qt::LeftButton); }
 
     TempDir dir;
+    InWorkingDirectory inDir{dir.path()};
     TestForms t;
     calcui::Form* tv = nullptr;
-
-private:
-    fs::path m_previous;
 };
 
 TEST_F(MainWindowTest, OpensWithTheDefaults) {
