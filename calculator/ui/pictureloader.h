@@ -13,9 +13,11 @@ inline constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 
 // Reads a picture file whole. Throws calc::FileNotFound when there is no such
 // file, and calc::FileFailure ("Not a readable picture: <path> (<reason>)")
-// when it is not a picture that can be read: unknown or damaged format, a
-// header claiming a size beyond the limits above, or a bitmap shorter than its
-// header says.
+// when it is not a picture that can be read: an empty file, an unknown or
+// damaged format, a bitmap header that no bitmap can have (no width, no height,
+// planes other than 1, an unknown bit depth), a header claiming a size beyond
+// the limits above, or a bitmap shorter than its header says. The reason names
+// which.
 QImage ReadPicture(const QString& path);
 
 } // namespace calcui
