@@ -8,6 +8,7 @@
 #include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
+#include "pictureloader.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ApplicationIcon());
     installWindowFonts();
+    LimitPictureMemory();
 }
 
 Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)

@@ -13,10 +13,6 @@ namespace calcui {
 
 namespace {
 
-// Pixel memory any single read may take, in megabytes: the largest picture
-// allowed above at 32 bits a pixel, with room to spare.
-constexpr int kAllocationLimitMb = 96;
-
 [[noreturn]] void notReadable(const QString& path, const QString& reason) {
     throw calc::FileFailure(
         QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reason).toStdString());
@@ -134,6 +130,10 @@ QString bitmapProblem(const QString& path) {
 
 } // namespace
 
+void LimitPictureMemory() {
+    QImageReader::setAllocationLimit(kPictureMemoryLimitMb);
+}
+
 QImage ReadPicture(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -149,7 +149,6 @@ QImage ReadPicture(const QString& path) {
     if (const QString problem = bitmapProblem(path); !problem.isEmpty()) {
         notReadable(path, problem);
     }
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {

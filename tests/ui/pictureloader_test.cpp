@@ -4,6 +4,7 @@
 #include "testpictures.h"
 
 #include <QFile>
+#include <QImageReader>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,16 @@ TEST(PictureLoader, ReadsABitmapPixelForPixel) {
     EXPECT_EQ(read.size(), QSize(7, 5));
     EXPECT_EQ(read.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(read.pixelColor(6, 4), QColor(Qt::blue));
+}
+
+TEST(PictureLoader, ReadingLeavesTheProcessWideMemoryLimitAlone) {
+    TempDir dir;
+    WritePicture(dir, "a.BMP", SolidPicture(Qt::red));
+    const int before = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(before + 1);
+    ReadPicture(PathIn(dir, "a.BMP"));
+    EXPECT_EQ(QImageReader::allocationLimit(), before + 1);
+    QImageReader::setAllocationLimit(before);
 }
 
 TEST(PictureLoader, AMissingFileIsNotFound) {
