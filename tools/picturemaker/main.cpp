@@ -4,9 +4,9 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -16,22 +16,17 @@ QString fileName(std::string_view literal) {
     return QString::fromUtf8(literal.data(), static_cast<qsizetype>(literal.size()));
 }
 
-bool writeBuild(const QDir& directory, const calc::IllustrationsTexts& files,
-                const PictureTexts& texts) {
-    const std::pair<std::string_view, QImage> pictures[] = {
-        {files.titlePicture, DrawTitlePicture(texts)},
-        {files.pictures[0], DrawAzimuthPicture(texts)},
-        {files.pictures[1], DrawElevationPicture(texts)},
-        {files.pictures[2], DrawCompassPicture(texts)},
-    };
-    for (const auto& [literal, image] : pictures) {
-        const QString path = directory.filePath(fileName(literal));
-        if (!image.save(path, "BMP")) {
-            std::fprintf(stderr, "picturemaker: cannot write %s\n", qPrintable(path));
-            return false;
-        }
-    }
-    return true;
+struct NamedPicture {
+    QString name;
+    Picture picture;
+};
+
+void drawBuild(std::vector<NamedPicture>& drawn, const calc::IllustrationsTexts& files,
+               const PictureTexts& texts) {
+    drawn.push_back({fileName(files.titlePicture), DrawTitlePicture(texts)});
+    drawn.push_back({fileName(files.pictures[0]), DrawAzimuthPicture(texts)});
+    drawn.push_back({fileName(files.pictures[1]), DrawElevationPicture(texts)});
+    drawn.push_back({fileName(files.pictures[2]), DrawCompassPicture(texts)});
 }
 
 } // namespace
@@ -52,8 +47,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "picturemaker: cannot make %s\n", argv[1]);
         return 1;
     }
-    const bool written =
-        writeBuild(directory, calc::EnglishTable().illustrations, EnglishPictureTexts()) &&
-        writeBuild(directory, calc::RussianTable().illustrations, RussianPictureTexts());
-    return written ? 0 : 1;
+    std::vector<NamedPicture> drawn;
+    drawBuild(drawn, calc::EnglishTable().illustrations, EnglishPictureTexts());
+    drawBuild(drawn, calc::RussianTable().illustrations, RussianPictureTexts());
+    // A text that runs into a drawing fails the build, and no picture is
+    // written.
+    bool clear = true;
+    for (const NamedPicture& named : drawn) {
+        for (const QString& clash : named.picture.clashes) {
+            std::fprintf(stderr, "picturemaker: %s: %s\n", named.name.toUtf8().constData(),
+                         clash.toUtf8().constData());
+            clear = false;
+        }
+    }
+    if (!clear) {
+        return 1;
+    }
+    for (const NamedPicture& named : drawn) {
+        const QString path = directory.filePath(named.name);
+        if (!named.picture.image.save(path, "BMP")) {
+            std::fprintf(stderr, "picturemaker: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
 }
