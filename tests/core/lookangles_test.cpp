@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                          " 104.466454959066", "-28.781934172025"},
                     Case{"satAtSiteLongitude", 35, 27.69, 32, 48.5, 35, 27.69, 180.0, 51.8422,
                          " 180", " 51.8421855548354"},
+                    // A case where the C library's pow(x, 2) is not the
+                    // correctly rounded square: the last digit of BETA shows it.
+                    Case{"squaresAreCorrectlyRounded", 20, 30.31, 12, 4.0, 79, 36.5, 97.1305,
+                         22.1055, " 97.1305422581958", " 22.1055052622365"},
                     Case{"southernLatitude", 35, 27.69, -30, 0, 13, 0, 140.4143, 47.2861, nullptr,
                          nullptr},
                     Case{"northPole", 35, 27.69, 90, 0, 13, 0, 202.4615, -8.5812, nullptr, nullptr},
