@@ -15,7 +15,7 @@ const QColor Canvas::kGround(0x9c, 0xc0, 0x7a);
 namespace {
 
 QPointF polar(QPointF centre, double radius, double degreesCounterclockwise) {
-    const double a = degreesCounterclockwise * M_PI / 180.0;
+    const double a = Radians(degreesCounterclockwise);
     return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
 }
 

@@ -4,7 +4,16 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <numbers>
 #include <vector>
+
+// The pictures are laid out in degrees; Qt and the C library work in radians.
+constexpr double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+constexpr double Degrees(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
 
 // A finished picture, and every place where one of its texts touches a drawn
 // shape or another text.

@@ -9,12 +9,10 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-
 // A point `radius` from `centre` at a compass bearing: clockwise from north,
 // north pointing up.
 QPointF bearing(QPointF centre, double radius, double degrees) {
-    const double a = degrees * kPi / 180.0;
+    const double a = Radians(degrees);
     return centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
 }
 
@@ -55,7 +53,7 @@ Picture DrawTitlePicture(const PictureTexts& t) {
     const QPointF sat(318, 104);
     const QPointF dishFoot(110, horizon + 6);
     const QPointF pivot = dishFoot + QPointF(0, -26 * 1.4);
-    const double aim = std::atan2(pivot.y() - sat.y(), sat.x() - pivot.x()) * 180 / kPi;
+    const double aim = Degrees(std::atan2(pivot.y() - sat.y(), sat.x() - pivot.x()));
 
     canvas.shape(QStringLiteral("beam"));
     p.setPen(QPen(QColor(0xff, 0xd1, 0x66), 1.5, Qt::DashLine));
@@ -186,7 +184,7 @@ Picture DrawElevationPicture(const PictureTexts& t) {
 
     const QPointF foot(92, horizon);
     const QPointF pivot = foot + QPointF(0, -26);
-    const double beta = std::atan2(pivot.y() - sat.y(), sat.x() - pivot.x()) * 180 / kPi;
+    const double beta = Degrees(std::atan2(pivot.y() - sat.y(), sat.x() - pivot.x()));
     canvas.shape(QStringLiteral("beam"));
     p.setPen(QPen(QColor(0xe0, 0x9f, 0x1f), 2, Qt::DashLine));
     p.drawLine(pivot, sat);
@@ -202,10 +200,9 @@ Picture DrawElevationPicture(const PictureTexts& t) {
     p.setPen(QPen(Canvas::kAccent, 2.5));
     const double r = 78;
     p.drawArc(QRectF(pivot.x() - r, pivot.y() - r, 2 * r, 2 * r), 0, qtAngle(beta));
-    canvas.arrowHead(pivot +
-                         QPointF(r * std::cos(beta * kPi / 180), -r * std::sin(beta * kPi / 180)),
+    canvas.arrowHead(pivot + QPointF(r * std::cos(Radians(beta)), -r * std::sin(Radians(beta))),
                      beta + 90, Canvas::kAccent);
-    const double mid = beta / 2 * kPi / 180;
+    const double mid = Radians(beta / 2);
     canvas.text(QRectF(pivot.x() + (r + 6) * std::cos(mid), pivot.y() - (r + 6) * std::sin(mid) - 9,
                        60, 18),
                 {t.BETA}, 15, Canvas::kAccent, true);
@@ -216,7 +213,7 @@ Picture DrawElevationPicture(const PictureTexts& t) {
     // Below the horizon the angle is negative and the satellite out of sight.
     const double below = -9;
     const QPointF hidden =
-        pivot + QPointF(190 * std::cos(below * kPi / 180), -190 * std::sin(below * kPi / 180));
+        pivot + QPointF(190 * std::cos(Radians(below)), -190 * std::sin(Radians(below)));
     canvas.shape(QStringLiteral("beam below the horizon"));
     p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5, Qt::DashLine));
     p.drawLine(pivot, hidden);
@@ -268,7 +265,7 @@ Picture DrawCompassPicture(const PictureTexts& t) {
     const double azimuth = 215;
     // The south end lies at the angle given, clockwise from straight up.
     const auto end = [&](double degrees, double sign) {
-        const double a = degrees * kPi / 180;
+        const double a = Radians(degrees);
         return centre + sign * QPointF(half * std::sin(a), -half * std::cos(a));
     };
     const QColor blue(0, 0, 255);
@@ -340,8 +337,8 @@ Picture DrawCompassPicture(const PictureTexts& t) {
     p.setBrush(QColor(0x40, 0x40, 0x40));
     p.drawPolygon(QPolygonF({QPointF(0, 20), QPointF(-4, 0), QPointF(4, 0)}));
     p.restore();
-    const QPointF northTip = needle + QPointF(-20 * std::sin(displacement * kPi / 180),
-                                              20 * std::cos(displacement * kPi / 180));
+    const QPointF northTip = needle + QPointF(-20 * std::sin(Radians(displacement)),
+                                              20 * std::cos(Radians(displacement)));
     canvas.text(QRectF(northTip.x() + 4, northTip.y() - 6, 20, 14), {t.north}, 12, red, true);
     canvas.text(QRectF(8, 204, 86, 30), {t.reference[0], t.reference[1]}, 11, Canvas::kInk);
 
