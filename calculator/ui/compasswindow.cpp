@@ -15,24 +15,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace calcui {
-
-namespace {
-
-// Runs an action when it goes out of scope, however the scope is left.
-template <class Action> class AtScopeEnd {
-public:
-    explicit AtScopeEnd(Action action) : m_action(std::move(action)) {}
-    ~AtScopeEnd() { m_action(); }
-    AtScopeEnd(const AtScopeEnd&) = delete;
-    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
-
-private:
-    Action m_action;
-};
-
-} // namespace
 
 CompassWindow::CompassWindow(Forms& forms)
     : Form(forms, FormId::LIN1), m_surface(*this, twipsSize(5010, 3315)) {
@@ -62,7 +47,7 @@ void CompassWindow::setTexts() {
 
 void CompassWindow::START_Click() {
     ++m_runs;
-    const AtScopeEnd ended([this] { runEnded(); });
+    const auto ended = qScopeGuard([this] { runEnded(); });
 
     m_surface.clear();
     m_surface.setDrawMode(calc::DrawMode::Copy);
