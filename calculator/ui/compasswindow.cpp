@@ -3,8 +3,6 @@
 #include "controls.h"
 #include "core/azimuth.h"
 #include "core/compassdrawing.h"
-#include "core/singleprecision.h"
-#include "core/textnumber.h"
 #include "forms.h"
 #include "lang/language.h"
 #include "twips.h"
@@ -49,18 +47,9 @@ void CompassWindow::START_Click() {
     ++m_runs;
     const auto ended = qScopeGuard([this] { runEnded(); });
 
-    m_surface.clear();
-    m_surface.setDrawMode(calc::DrawMode::Copy);
-    m_surface.setPenWidth(1);
-    m_surface.setFillStyle(calc::FillStyle::Solid);
-
-    calc::DrawCross(m_surface, 0.0f);
-
-    m_surface.setPenWidth(5);
+    calc::ClearDiagram(m_surface);
     YGOL = POZIA->text().toStdString();
-    const float displacement = calc::ToSingle(calc::TextToNumber(YGOL));
-
-    calc::DrawCross(m_surface, displacement);
+    calc::DrawCrosses(m_surface, YGOL);
 
     // Pending events run to completion here, a second START and a calculation
     // in the main window included.
@@ -71,16 +60,11 @@ void CompassWindow::START_Click() {
     }
 
     calc::DrawCentreDot(m_surface);
-    m_surface.setPenWidth(8);
-
     const calc::Azimuth azimuth = calc::ReadAzimuth();
-
-    const float theta = calc::ToSingle(calc::TextToNumber(YGOL) + azimuth.degrees);
-    calc::DrawDirectionLine(m_surface, theta);
-
-    calc::DrawAzimuthArc(m_surface, calc::ToSingle(calc::TextToNumber(YGOL)), azimuth.degrees);
-
-    calc::DrawAzimuthLabel(m_surface, theta, azimuth.text);
+    // The displacement is read from YGOL again, not kept from before the
+    // yield: a START run inside the yield has copied POZIA's text anew, and
+    // this run draws its direction for that copy.
+    calc::DrawDirection(m_surface, YGOL, azimuth);
 }
 
 void CompassWindow::CMDEXIT_Click() {
