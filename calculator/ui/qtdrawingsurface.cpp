@@ -1,11 +1,13 @@
 #include "qtdrawingsurface.h"
 
+#include "caption.h"
 #include "twips.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 #include <QWidget>
 
+#include <cmath>
 #include <numbers>
 
 namespace calcui {
@@ -23,6 +25,18 @@ QPointF pixels(float x, float y) {
 
 double degrees(float radians) {
     return radians * 180.0 / std::numbers::pi;
+}
+
+// A figure's centre, in pixels, moved onto the image's pixel grid: the middle
+// of a device pixel for a figure an odd number of device pixels across, a
+// pixel corner for an even one, so that a dot comes out the same on every side.
+QPointF onGrid(QPointF centre, int deviceExtent, qreal pixelRatio) {
+    const auto snap = [&](double logical) {
+        const double device = logical * pixelRatio;
+        const double placed = deviceExtent % 2 ? std::floor(device) + 0.5 : std::round(device);
+        return placed / pixelRatio;
+    };
+    return {snap(centre.x()), snap(centre.y())};
 }
 
 QImage blankImage(QSize size, qreal pixelRatio) {
@@ -54,8 +68,9 @@ void QtDrawingSurface::cover(QSize size) {
     m_image = std::move(larger);
 }
 
-// The old window system drew without smoothing, and so does this surface:
-// drawing the same figure twice gives the same pixels as drawing it once.
+// Lines and arcs are drawn without smoothing, as the old window system drew
+// them: their colour is exact, and drawing the same figure twice gives the
+// same pixels as drawing it once.
 void QtDrawingSurface::begin(QPainter& painter) {
     painter.begin(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -99,13 +114,18 @@ void QtDrawingSurface::line(float x1, float y1, float x2, float y2, calc::Colour
     changed();
 }
 
+// Dots are small (an end dot is some 7 pixels across), so they are drawn
+// smoothed, on whole device pixels, to come out round.
 void QtDrawingSurface::circle(float x, float y, float radius) {
     QPainter painter;
     begin(painter);
     painter.setPen(QPen(foreground(), m_penWidth));
     painter.setBrush(m_fillStyle == calc::FillStyle::Solid ? QBrush(Qt::black) : QBrush());
-    const double r = radius * pixelsPerTwip();
-    painter.drawEllipse(pixels(x, y), r, r);
+    const qreal ratio = m_image.devicePixelRatio();
+    const int deviceRadius = static_cast<int>(std::lround(radius * pixelsPerTwip() * ratio));
+    const int deviceExtent = 2 * deviceRadius + static_cast<int>(std::lround(m_penWidth * ratio));
+    const double r = deviceRadius / ratio;
+    painter.drawEllipse(onGrid(pixels(x, y), deviceExtent, ratio), r, r);
     changed();
 }
 
@@ -134,7 +154,9 @@ void QtDrawingSurface::point(float x, float y) {
     QPainter painter;
     begin(painter);
     painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPoint(pixels(x, y));
+    const qreal ratio = m_image.devicePixelRatio();
+    const int deviceExtent = static_cast<int>(std::lround(m_penWidth * ratio));
+    painter.drawPoint(onGrid(pixels(x, y), deviceExtent, ratio));
     changed();
 }
 
@@ -142,17 +164,18 @@ void QtDrawingSurface::setTextPosition(float x, float y) {
     m_textPosition = QPointF(x, y);
 }
 
+// Text is drawn as the window's labels draw theirs: laid out in the window's
+// font for the window, smoothed, and starting on a whole pixel.
 void QtDrawingSurface::text(std::string_view text) {
-    QFont font = m_window.font();
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    const auto layout =
+        captionLayout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                      m_window.font(), &m_window, -1);
     QPainter painter;
     begin(painter);
-    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(foreground());
     const QPointF topLeft = pixels(m_textPosition.x(), m_textPosition.y());
-    const QFontMetricsF metrics(font, &m_image);
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    layout->draw(&painter, QPointF(std::round(topLeft.x()), std::round(topLeft.y())));
     changed();
 }
 
