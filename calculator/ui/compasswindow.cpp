@@ -99,9 +99,4 @@ void CompassWindow::paintEvent(QPaintEvent*) {
     painter.drawImage(QPointF(0, 0), m_surface.image());
 }
 
-void CompassWindow::resizeEvent(QResizeEvent* event) {
-    m_surface.cover(size());
-    Form::resizeEvent(event);
-}
-
 } // namespace calcui

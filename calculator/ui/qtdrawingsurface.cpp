@@ -7,7 +7,10 @@
 #include <QTextLayout>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 
 namespace calcui {
@@ -37,6 +40,13 @@ QPointF onGrid(QPointF centre, int deviceExtent, qreal pixelRatio) {
         return placed / pixelRatio;
     };
     return {snap(centre.x()), snap(centre.y())};
+}
+
+// `figure` with room for a pen of `penWidth` pixels (and its round caps) and
+// for a smoothed edge.
+QRectF around(const QRectF& figure, int penWidth) {
+    const double margin = penWidth / 2.0 + 1;
+    return figure.adjusted(-margin, -margin, margin, margin);
 }
 
 QImage blankImage(QSize size, qreal pixelRatio) {
@@ -71,7 +81,12 @@ void QtDrawingSurface::cover(QSize size) {
 // Lines and arcs are drawn without smoothing, as the old window system drew
 // them: their colour is exact, and drawing the same figure twice gives the
 // same pixels as drawing it once.
-void QtDrawingSurface::begin(QPainter& painter) {
+// The image first grows to hold what is drawn (`reach`, in pixels), so that
+// the whole diagram is kept, whatever the window's size when it was drawn.
+void QtDrawingSurface::begin(QPainter& painter, const QRectF& reach) {
+    const double limit = twipsToPixels(std::numeric_limits<std::int16_t>::max());
+    cover(QSize(static_cast<int>(std::ceil(std::clamp(reach.right(), 0.0, limit))) + 1,
+                static_cast<int>(std::ceil(std::clamp(reach.bottom(), 0.0, limit))) + 1));
     painter.begin(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -107,25 +122,28 @@ void QtDrawingSurface::setForeColour(calc::Colour colour) {
 }
 
 void QtDrawingSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
+    const QPointF from = pixels(x1, y1);
+    const QPointF to = pixels(x2, y2);
     QPainter painter;
-    begin(painter);
+    begin(painter, around(QRectF(from, to).normalized(), m_penWidth));
     painter.setPen(QPen(toQColor(colour), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(pixels(x1, y1), pixels(x2, y2));
+    painter.drawLine(from, to);
     changed();
 }
 
-// Dots are small (an end dot is some 7 pixels across), so they are drawn
-// smoothed, on whole device pixels, to come out round.
+// Dots are small (an end dot is some 7 pixels across); drawn centred on the
+// pixel grid with a whole radius, they come out round, the same on every side.
 void QtDrawingSurface::circle(float x, float y, float radius) {
-    QPainter painter;
-    begin(painter);
-    painter.setPen(QPen(foreground(), m_penWidth));
-    painter.setBrush(m_fillStyle == calc::FillStyle::Solid ? QBrush(Qt::black) : QBrush());
     const qreal ratio = m_image.devicePixelRatio();
     const int deviceRadius = static_cast<int>(std::lround(radius * pixelsPerTwip() * ratio));
     const int deviceExtent = 2 * deviceRadius + static_cast<int>(std::lround(m_penWidth * ratio));
     const double r = deviceRadius / ratio;
-    painter.drawEllipse(onGrid(pixels(x, y), deviceExtent, ratio), r, r);
+    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
+    QPainter painter;
+    begin(painter, around(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), m_penWidth));
+    painter.setPen(QPen(foreground(), m_penWidth));
+    painter.setBrush(m_fillStyle == calc::FillStyle::Solid ? QBrush(Qt::black) : QBrush());
+    painter.drawEllipse(centre, r, r);
     changed();
 }
 
@@ -138,25 +156,26 @@ void QtDrawingSurface::arc(float x, float y, float radius, float start, float en
         // Start and end coincide only for an azimuth of 0: nothing to mark.
         return;
     }
-    QPainter painter;
-    begin(painter);
-    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.setBrush(Qt::NoBrush);
     const double r = radius * pixelsPerTwip();
     const QPointF centre = pixels(x, y);
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    QPainter painter;
+    begin(painter, around(bounds, m_penWidth));
+    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
     // Qt counts arcs in sixteenths of a degree, counterclockwise from 3 o'clock.
     painter.drawArc(bounds, qRound(degrees(start) * 16), qRound(sweep * 16));
     changed();
 }
 
 void QtDrawingSurface::point(float x, float y) {
-    QPainter painter;
-    begin(painter);
-    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::RoundCap));
     const qreal ratio = m_image.devicePixelRatio();
     const int deviceExtent = static_cast<int>(std::lround(m_penWidth * ratio));
-    painter.drawPoint(onGrid(pixels(x, y), deviceExtent, ratio));
+    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
+    QPainter painter;
+    begin(painter, around(QRectF(centre, centre), m_penWidth));
+    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPoint(centre);
     changed();
 }
 
@@ -170,12 +189,13 @@ void QtDrawingSurface::text(std::string_view text) {
     const auto layout =
         captionLayout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                       m_window.font(), &m_window, -1);
+    const QPointF position = pixels(m_textPosition.x(), m_textPosition.y());
+    const QPointF topLeft(std::round(position.x()), std::round(position.y()));
     QPainter painter;
-    begin(painter);
+    begin(painter, around(layout->boundingRect().translated(topLeft), 0));
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(foreground());
-    const QPointF topLeft = pixels(m_textPosition.x(), m_textPosition.y());
-    layout->draw(&painter, QPointF(std::round(topLeft.x()), std::round(topLeft.y())));
+    layout->draw(&painter, topLeft);
     changed();
 }
 

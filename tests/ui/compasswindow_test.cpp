@@ -427,6 +427,15 @@ TEST_F(CompassWindowTest, DrawingSurvivesResizing) {
     // The drawing keeps its twip coordinates; the new area is plain.
     EXPECT_EQ(image.pixelColor(original.width() + 20, original.height() + 20),
               lin1->palette().color(QPalette::Window));
+    // The whole diagram was kept: the fixed cross's west label, cut at the
+    // window's edge when it was drawn, shows beyond that edge now.
+    bool westBeyondTheEdge = false;
+    for (int x = original.width(); x < original.width() + 15; ++x) {
+        for (int y = pixel(0, 1608).y(); y < pixel(0, 1608 + 250).y(); ++y) {
+            westBeyondTheEdge = westBeyondTheEdge || isRed(image.pixelColor(x, y));
+        }
+    }
+    EXPECT_TRUE(westBeyondTheEdge);
 }
 
 class RussianCompassWindowTest : public CompassWindowTest {

@@ -157,15 +157,24 @@ TEST_F(QtDrawingSurfaceTest, TheWindowsTextColourIsTheFirstForeground) {
     EXPECT_EQ(at(200, 100), QColor(0, 200, 0));
 }
 
-TEST_F(QtDrawingSurfaceTest, GrowingKeepsTheDrawing) {
+TEST_F(QtDrawingSurfaceTest, DrawingBeyondTheImageGrowsItAndKeepsWhatWasDrawn) {
     surface.setPenWidth(10);
     surface.point(twips(200), twips(100));
     surface.cover(QSize(100, 100));
     EXPECT_EQ(surface.image().size(), QSize(400, 300));
-    surface.cover(QSize(800, 200));
-    EXPECT_EQ(surface.image().size(), QSize(800, 300));
+    surface.point(twips(600), twips(100));
+    EXPECT_EQ(surface.image().height(), 300);
     EXPECT_TRUE(drawnAt(200, 100));
-    EXPECT_FALSE(drawnAt(600, 100));
+    EXPECT_TRUE(drawnAt(604, 100));
+    surface.setTextPosition(twips(100), twips(295));
+    surface.text("WEST");
+    EXPECT_TRUE(drawnAt(200, 100));
+    EXPECT_TRUE(drawnAt(604, 100));
+    bool below = false;
+    for (int x = 100; x < 140; ++x) {
+        below = below || drawnAt(x, 302);
+    }
+    EXPECT_TRUE(below);
 }
 
 } // namespace
