@@ -10,7 +10,7 @@ namespace calcui {
 
 std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& font,
                                            const QPaintDevice* device, qreal width) {
-    auto layout = std::make_unique<QTextLayout>(text, font, const_cast<QPaintDevice*>(device));
+    auto layout = std::make_unique<QTextLayout>(text, font, device);
     QTextOption option(Qt::AlignLeft);
     option.setWrapMode(width < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
     layout->setTextOption(option);

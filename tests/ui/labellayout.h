@@ -14,8 +14,8 @@
 
 // The rectangles, in `window`'s coordinates, in which a label draws the words
 // of its caption: laid out as the label draws it, in its font and wrapped at
-// its width. A word's rectangle runs along its line from its first letter's start to
-// its last letter's end, and from the top to the bottom of its letters' ink.
+// its width. A word's rectangle runs along its line from its first letter's
+// start to its last letter's end, and from the top to the bottom of its ink.
 inline QList<QRectF> drawnWords(const QLabel& label, const QWidget& window) {
     const QString text = label.text();
     const QRect contents = label.contentsRect();
