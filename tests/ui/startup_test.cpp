@@ -1,4 +1,5 @@
 #include "core/tempdir.h"
+#include "labellayout.h"
 #include "lang/language.h"
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
@@ -175,6 +176,21 @@ TEST(BothBuilds, GiveTheSameNumbersFileAndDrawing) {
     EXPECT_EQ(russian.file, english.file);
     ASSERT_FALSE(english.drawing.isNull());
     EXPECT_EQ(russian.drawing, english.drawing);
+}
+
+// Every label of every window, in both builds, draws its words inside its own
+// rectangle and clear of the window's lines and other controls.
+TEST(Labels, NoWordLeavesItsLabelOrCrossesALineOrAnotherControl) {
+    for (const calc::LanguageTable* texts : {&calc::EnglishTable(), &calc::RussianTable()}) {
+        TestForms t(*texts, kInstalled);
+        calcui::RegisterCalculatorWindows(*t.forms);
+        t.forms->startUp();
+        for (const FormId id : {FormId::TV, FormId::LIN1, FormId::Illustrations}) {
+            const calcui::Form* window = t.forms->find(id);
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(labelCrossings(*window), QStringList{}) << window->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace
