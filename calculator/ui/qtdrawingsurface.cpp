@@ -105,8 +105,8 @@ void QtDrawingSurface::clear() {
     changed();
 }
 
-void QtDrawingSurface::setDrawMode(calc::DrawMode mode) {
-    m_drawMode = mode;
+void QtDrawingSurface::setDrawMode(calc::DrawMode) {
+    // Plain copy is the only mode there is, and every painting already copies.
 }
 
 void QtDrawingSurface::setPenWidth(int pixels) {

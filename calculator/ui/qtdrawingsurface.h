@@ -55,7 +55,6 @@ private:
     QImage m_image;
     std::optional<QColor> m_foreground;
     int m_penWidth = 1;
-    calc::DrawMode m_drawMode = calc::DrawMode::Copy;
     calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
     QPointF m_textPosition; // twips
 };
