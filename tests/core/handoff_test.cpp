@@ -28,7 +28,7 @@ namespace {
 std::string failureOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const calc::Failure& failure) {
+    } catch (const std::exception& failure) {
         return failure.what();
     }
     return "no failure";
@@ -225,22 +225,30 @@ TEST(HandOffFile, ReaderNeverSeesAHalfWrittenLine) {
     // One side rewrites the file as fast as it can while the other reads it:
     // every read gives one of the two whole lines.
     TempDir dir;
+    // A failure on either side ends both and is reported here, so the writer
+    // is always joined.
     calc::WriteHandOffFile(180, 51.5, dir.str());
     std::atomic<bool> stop{false};
+    std::string writeFailure;
     std::thread writer([&] {
-        for (int i = 0; !stop; ++i) {
-            calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180, i % 2 ? 44.8168481749088 : 51.5,
-                                   dir.str());
+        writeFailure = failureOf([&] {
+            for (int i = 0; !stop; ++i) {
+                calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180,
+                                       i % 2 ? 44.8168481749088 : 51.5, dir.str());
+            }
+        });
+    });
+    std::set<std::string> seen;
+    const std::string readFailure = failureOf([&] {
+        for (int reads = 0; reads < 3000; ++reads) {
+            const calc::HandOffFields fields = calc::ReadHandOffFields(dir.str());
+            seen.insert(fields.field1 + "," + fields.field2);
         }
     });
-    int reads = 0;
-    std::set<std::string> seen;
-    for (; reads < 3000; ++reads) {
-        const calc::HandOffFields fields = calc::ReadHandOffFields(dir.str());
-        seen.insert(fields.field1 + "," + fields.field2);
-    }
     stop = true;
     writer.join();
+    EXPECT_EQ(readFailure, "no failure");
+    EXPECT_EQ(writeFailure, "no failure");
     const std::set<std::string> whole = {"180,51.5", "217.344292538128,44.8168481749088"};
     for (const std::string& line : seen) {
         EXPECT_TRUE(whole.count(line)) << "read a broken line: " << line;
