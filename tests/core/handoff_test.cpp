@@ -210,6 +210,10 @@ struct WriteRow {
     Layout after = [](const fs::path&) {};
 };
 
+void PrintTo(const WriteRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class HandOffStart : public testing::TestWithParam<WriteRow> {};
 
 // Every row also holds that START never blocks and never changes the owner
@@ -376,6 +380,21 @@ INSTANTIATE_TEST_SUITE_P(
                      makeFile(d / "rlin1.txt", kOldContent,
                               fs::perms::owner_read | fs::perms::owner_write |
                                   fs::perms::group_read | fs::perms::others_read);
+                 },
+                 "permission denied",
+                 Type::regular,
+                 kOldContent,
+                 kAny,
+                 "1",
+                 {"rlin1.txt"}},
+        WriteRow{"ownFileTheOwnerMayNotWriteIsKept",
+                 Who::Unprivileged,
+                 false,
+                 [](const fs::path& d) {
+                     makeFile(d / "rlin1.txt", kOldContent,
+                              fs::perms::owner_read | fs::perms::group_read |
+                                  fs::perms::group_write | fs::perms::others_write);
+                     giveToUnprivileged(d / "rlin1.txt");
                  },
                  "permission denied",
                  Type::regular,
