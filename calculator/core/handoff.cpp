@@ -299,8 +299,8 @@ bool replaceWithNewFile(const Directory& dir, const struct stat* old, const std:
 void writeInPlace(const Directory& dir, const struct stat* old, const std::string& line) {
     int flags = O_WRONLY | O_NOFOLLOW | kOpenFlags;
     if (!old || S_ISLNK(old->st_mode)) {
-        if (old) {
-            ::unlinkat(dir.fd.get(), kHandOffFileName, 0);
+        if (old && ::unlinkat(dir.fd.get(), kHandOffFileName, 0) != 0) {
+            cannotWrite(dir.path, reason(errno));
         }
         flags |= O_CREAT;
     }
