@@ -9,12 +9,24 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <random>
 #include <set>
 #include <thread>
 
 #ifndef _WIN32
+#include <grp.h>
+#include <poll.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 #ifdef __linux__
@@ -28,7 +40,7 @@ namespace {
 std::string failureOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const calc::Failure& failure) {
+    } catch (const std::exception& failure) {
         return failure.what();
     }
     return "no failure";
@@ -57,24 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Line{"tinyElevation", 190.0, -1.5e-7, "190,-1.5E-07\r\n"}),
     [](const testing::TestParamInfo<Line>& info) { return info.param.name; });
 
-TEST(HandOffFile, ReplacesALongerFileWhole) {
-    TempDir dir;
-    dir.write("rlin1.txt", "1,2\r\n3,4\r\n" + std::string(10000, 'x'));
-    calc::WriteHandOffFile(217.5, 44.25, dir.str());
-    EXPECT_EQ(dir.read("rlin1.txt"), "217.5,44.25\r\n");
-}
-
-TEST(HandOffFile, LeavesNoTemporaryFilesBehind) {
-    TempDir dir;
-    calc::WriteHandOffFile(217.5, 44.25, dir.str());
-    calc::WriteHandOffFile(218.5, 45.25, dir.str());
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    EXPECT_EQ(names, std::vector<std::string>{"rlin1.txt"});
-}
-
 TEST(HandOffFile, ShownValuesReadBack) {
     TempDir dir;
     const calc::LookAngles r = calc::CalcLookAngles(35, 27.69, 32, 48.5, -80, 0);
@@ -96,53 +90,459 @@ TEST(HandOffFile, WritesIntoTheCurrentDirectoryByDefault) {
     EXPECT_EQ(fields.field1, "180");
 }
 
-#ifndef _WIN32
-TEST(HandOffFile, ReadOnlyFileIsNotReplaced) {
-    TempDir dir;
-    dir.write("rlin1.txt", "1,2\r\n");
-    fs::permissions(dir.path() / "rlin1.txt", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(180, 5, dir.str()); }),
-              "Cannot write rlin1.txt: the file is read-only");
-    EXPECT_EQ(dir.read("rlin1.txt"), "1,2\r\n");
-}
-
-TEST(HandOffFile, UnwritableDirectoryIsReported) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into any directory";
+std::vector<std::string> namesIn(const fs::path& directory) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(directory, ec)) {
+        names.push_back(entry.path().filename().string());
     }
-    TempDir dir;
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(180, 5, dir.str()); }),
-              "Cannot write rlin1.txt: Permission denied");
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
-TEST(HandOffFile, MissingDirectoryIsReported) {
-    TempDir dir;
-    EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(180, 5, (dir.path() / "gone").string()); }),
-              "Cannot write rlin1.txt: No such file or directory");
+#ifndef _WIN32
+// Who runs START in a row of the table below: the test's own user (root in
+// CI), or one without privileges: nobody where the test runs as root.
+enum class Who { Self, Unprivileged };
+
+const passwd& nobody() {
+    static const passwd user = [] {
+        const passwd* found = ::getpwnam("nobody");
+        passwd fallback{};
+        fallback.pw_uid = 65534;
+        fallback.pw_gid = 65534;
+        return found ? *found : fallback;
+    }();
+    return user;
 }
 
-TEST(HandOffFile, DirectoryInItsPlaceIsReportedAndKept) {
-    TempDir dir;
-    fs::create_directory(dir.path() / "rlin1.txt");
-    EXPECT_NE(failureOf([&] {
-                  calc::WriteHandOffFile(180, 5, dir.str());
-              }).find("Cannot write rlin1.txt: "),
-              std::string::npos);
-    EXPECT_TRUE(fs::is_directory(dir.path() / "rlin1.txt"));
-    EXPECT_NE(
-        failureOf([&] { calc::ReadHandOffFields(dir.str()); }).find("Cannot read rlin1.txt: "),
-        std::string::npos);
+// Where the test runs as root, hands `path` to the unprivileged writer.
+void giveToUnprivileged(const fs::path& path) {
+    if (::geteuid() == 0) {
+        EXPECT_EQ(::lchown(path.c_str(), nobody().pw_uid, nobody().pw_gid), 0) << path;
+    }
 }
 
-TEST(HandOffFile, SymbolicLinkIsReplacedNotWrittenThrough) {
+struct Outcome {
+    std::string write; // START's failure, or "no failure"
+    std::string read;  // then the reader's first field, or its failure
+    bool blocked = false;
+};
+
+// Runs START (writing "180,5") and then the reader in a child process, as
+// `who` and under the umask 027. A child that has not finished within five
+// seconds is killed, and the outcome says it blocked.
+Outcome startInChild(Who who, const fs::path& directory) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) {
+        return {"no pipe", "", false};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        if (who == Who::Unprivileged && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(nobody().pw_gid) != 0 ||
+             ::setuid(nobody().pw_uid) != 0)) {
+            ::_exit(1);
+        }
+        ::umask(027);
+        std::string report = failureOf([&] { calc::WriteHandOffFile(180, 5, directory); });
+        std::string field;
+        const std::string readFailure =
+            failureOf([&] { field = calc::ReadHandOffFields(directory).field1; });
+        report += '\n' + (readFailure == "no failure" ? field : readFailure);
+        const bool sent = ::write(pipeEnds[1], report.data(), report.size()) ==
+                          static_cast<ssize_t>(report.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    std::string report;
+    bool blocked = false;
+    pollfd waiting{pipeEnds[0], POLLIN, 0};
+    for (char buffer[512];;) {
+        if (::poll(&waiting, 1, 5000) <= 0) {
+            blocked = true;
+            break;
+        }
+        const ssize_t got = ::read(pipeEnds[0], buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
+        report.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(pipeEnds[0]);
+    if (blocked) {
+        ::kill(child, SIGKILL);
+    }
+    ::waitpid(child, nullptr, 0);
+    const std::size_t split = report.find('\n');
+    if (split == std::string::npos) {
+        return {"child ended without a report", "", blocked};
+    }
+    return {report.substr(0, split), report.substr(split + 1), blocked};
+}
+
+constexpr const char* kOldContent = "1,2\r\n3,4\r\n";
+constexpr const char* kNewContent = "180,5\r\n";
+
+const fs::perms kOwnerReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+
+void makeFile(const fs::path& path, const std::string& content, fs::perms mode) {
+    std::ofstream(path, std::ios::binary) << content;
+    fs::permissions(path, mode);
+}
+
+// What lies in the working directory `d` before START, made by the test's own
+// user (root in CI).
+using Layout = std::function<void(const fs::path& d)>;
+
+struct WriteRow {
+    const char* name;
+    Who who;
+    bool needsRoot; // for a file of another user than the writer, or a device
+    Layout before;
+    const char* reason;  // nullptr: START succeeds
+    fs::file_type type;  // of rlin1.txt afterwards
+    const char* content; // of rlin1.txt afterwards, read through a link; nullptr: not read
+    fs::perms mode;      // permission bits afterwards; unknown: not checked
+    const char* reads;   // the reader's first field, or "{}" for its failure
+    std::vector<std::string> names;
+    Layout after = [](const fs::path&) {};
+};
+
+void PrintTo(const WriteRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HandOffStart : public testing::TestWithParam<WriteRow> {};
+
+// Every row also holds that START never blocks and never changes the owner
+// of what lies under the name.
+TEST_P(HandOffStart, AsTheTableSays) {
+    const WriteRow& row = GetParam();
+    if (row.needsRoot && ::geteuid() != 0) {
+        GTEST_SKIP() << "making another user's file or a device needs root";
+    }
+    TempDir top;
+    const fs::path d = top.path() / "work";
+    fs::create_directory(d);
+    if (row.who == Who::Unprivileged) {
+        giveToUnprivileged(d);
+    }
+    row.before(d);
+    const fs::path file = d / "rlin1.txt";
+    struct stat before {};
+    const bool existed = ::lstat(file.c_str(), &before) == 0;
+
+    const Outcome outcome = startInChild(row.who, d);
+
+    std::error_code ignored;
+    fs::permissions(d, fs::perms::owner_all, fs::perm_options::add, ignored);
+    ASSERT_FALSE(outcome.blocked) << "START or the reader blocked";
+    EXPECT_EQ(outcome.write, row.reason ? "Cannot write " + file.string() + ": " + row.reason
+                                        : std::string("no failure"));
+    const std::string readFailure = row.type == fs::file_type::not_found
+                                        ? "File not found: " + file.string()
+                                        : "Cannot read " + file.string() + ": not a regular file";
+    EXPECT_EQ(outcome.read, std::string(row.reads) == "{}" ? readFailure : row.reads);
+    const fs::file_status after = fs::symlink_status(file);
+    EXPECT_EQ(after.type(), row.type);
+    if (row.content) {
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), row.content);
+    }
+    if (row.mode != fs::perms::unknown) {
+        EXPECT_EQ(after.permissions(), row.mode);
+    }
+    struct stat now {};
+    if (existed && ::lstat(file.c_str(), &now) == 0) {
+        EXPECT_EQ(now.st_uid, before.st_uid) << "the owner changed";
+    }
+    EXPECT_EQ(namesIn(d), row.names);
+    row.after(d);
+}
+
+const fs::perms kUnwritableDirectory = fs::perms::owner_read | fs::perms::owner_exec |
+                                       fs::perms::group_read | fs::perms::group_exec |
+                                       fs::perms::others_read | fs::perms::others_exec;
+
+void unwritableDirectory(const fs::path& d) {
+    fs::permissions(d, kUnwritableDirectory);
+}
+
+void writersFile(const fs::path& d) {
+    makeFile(d / "rlin1.txt", kOldContent, fs::perms::owner_read | fs::perms::owner_write);
+    giveToUnprivileged(d / "rlin1.txt");
+}
+
+void linkToElsewhere(const fs::path& d) {
+    makeFile(d / "elsewhere.txt", kOldContent,
+             kOwnerReadWrite | fs::perms::group_read | fs::perms::others_read);
+    fs::create_symlink(d / "elsewhere.txt", d / "rlin1.txt");
+}
+
+void elsewhereUntouched(const fs::path& d) {
+    std::ifstream in(d / "elsewhere.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kOldContent);
+}
+
+const fs::perms kAny = fs::perms::unknown;
+using Type = fs::file_type;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HandOffStart,
+    testing::Values(
+        WriteRow{"absentIsCreatedWithTheBitsOfANewFile",
+                 Who::Self,
+                 false,
+                 [](const fs::path&) {},
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+                 "180",
+                 {"rlin1.txt"}},
+        WriteRow{"fileIsReplacedAndKeepsItsBits",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) {
+                     makeFile(d / "rlin1.txt", kOldContent + std::string(10000, 'x'),
+                              kOwnerReadWrite);
+                 },
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 kOwnerReadWrite,
+                 "180",
+                 {"rlin1.txt"}},
+        WriteRow{"fileInADirectoryThatTakesNoNewFileIsWrittenInPlace",
+                 Who::Unprivileged,
+                 false,
+                 [](const fs::path& d) {
+                     writersFile(d);
+                     unwritableDirectory(d);
+                 },
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 kOwnerReadWrite,
+                 "180",
+                 {"rlin1.txt"}},
+        WriteRow{"othersFileInAStickyDirectoryIsWrittenInPlace",
+                 Who::Unprivileged,
+                 true,
+                 [](const fs::path& d) {
+                     fs::permissions(d, fs::perms::all | fs::perms::sticky_bit);
+                     ::lchown(d.c_str(), 0, 0);
+                     makeFile(d / "rlin1.txt", kOldContent,
+                              fs::perms::owner_read | fs::perms::owner_write |
+                                  fs::perms::group_read | fs::perms::group_write |
+                                  fs::perms::others_read | fs::perms::others_write);
+                 },
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 kAny,
+                 "180",
+                 {"rlin1.txt"}},
+        WriteRow{
+            "temporaryLeftByAKilledStartIsRemoved",
+            Who::Self,
+            false,
+            [](const fs::path& d) { makeFile(d / ".rlin1.txt.tmp", kNewContent, kOwnerReadWrite); },
+            nullptr,
+            Type::regular,
+            kNewContent,
+            kAny,
+            "180",
+            {"rlin1.txt"}},
+        WriteRow{"everyNameOfTheFileShowsTheNewLine",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) {
+                     makeFile(d / "rlin1.txt", kOldContent, kOwnerReadWrite);
+                     fs::create_hard_link(d / "rlin1.txt", d / "other.txt");
+                 },
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 kAny,
+                 "180",
+                 {"other.txt", "rlin1.txt"},
+                 [](const fs::path& d) {
+                     EXPECT_TRUE(fs::equivalent(d / "other.txt", d / "rlin1.txt"));
+                 }},
+        WriteRow{"othersFileTheUserMayNotWriteIsKept",
+                 Who::Unprivileged,
+                 true,
+                 [](const fs::path& d) {
+                     fs::permissions(d, fs::perms::all);
+                     makeFile(d / "rlin1.txt", kOldContent,
+                              fs::perms::owner_read | fs::perms::owner_write |
+                                  fs::perms::group_read | fs::perms::others_read);
+                 },
+                 "permission denied",
+                 Type::regular,
+                 kOldContent,
+                 kAny,
+                 "1",
+                 {"rlin1.txt"}},
+        WriteRow{"ownFileTheOwnerMayNotWriteIsKept",
+                 Who::Unprivileged,
+                 false,
+                 [](const fs::path& d) {
+                     makeFile(d / "rlin1.txt", kOldContent,
+                              fs::perms::owner_read | fs::perms::group_read |
+                                  fs::perms::group_write | fs::perms::others_write);
+                     giveToUnprivileged(d / "rlin1.txt");
+                 },
+                 "permission denied",
+                 Type::regular,
+                 kOldContent,
+                 kAny,
+                 "1",
+                 {"rlin1.txt"}},
+        WriteRow{"fileWithNoWriteBitIsKeptEvenByRoot",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) {
+                     makeFile(d / "rlin1.txt", kOldContent,
+                              fs::perms::owner_read | fs::perms::group_read);
+                 },
+                 "the file is read-only",
+                 Type::regular,
+                 kOldContent,
+                 kAny,
+                 "1",
+                 {"rlin1.txt"}},
+        WriteRow{"symbolicLinkIsReplacedNotWrittenThrough",
+                 Who::Self,
+                 false,
+                 linkToElsewhere,
+                 nullptr,
+                 Type::regular,
+                 kNewContent,
+                 kAny,
+                 "180",
+                 {"elsewhere.txt", "rlin1.txt"},
+                 elsewhereUntouched},
+        WriteRow{"symbolicLinkInADirectoryThatTakesNoNewFileIsKept",
+                 Who::Unprivileged,
+                 false,
+                 [](const fs::path& d) {
+                     linkToElsewhere(d);
+                     unwritableDirectory(d);
+                 },
+                 "permission denied",
+                 Type::symlink,
+                 kOldContent,
+                 kAny,
+                 "1",
+                 {"elsewhere.txt", "rlin1.txt"},
+                 elsewhereUntouched},
+        WriteRow{"noFileInADirectoryThatTakesNoNewFile",
+                 Who::Unprivileged,
+                 false,
+                 unwritableDirectory,
+                 "permission denied",
+                 Type::not_found,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {}},
+        WriteRow{"noDirectory",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) { fs::remove(d); },
+                 "no such file or directory",
+                 Type::not_found,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {}},
+        WriteRow{"directory",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) { fs::create_directory(d / "rlin1.txt"); },
+                 "not a regular file",
+                 Type::directory,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {"rlin1.txt"}},
+        WriteRow{"fifo",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) { ASSERT_EQ(::mkfifo((d / "rlin1.txt").c_str(), 0666), 0); },
+                 "not a regular file",
+                 Type::fifo,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {"rlin1.txt"}},
+        WriteRow{"socket",
+                 Who::Self,
+                 false,
+                 [](const fs::path& d) {
+                     sockaddr_un address{};
+                     address.sun_family = AF_UNIX;
+                     const std::string path = (d / "rlin1.txt").string();
+                     ASSERT_LT(path.size(), sizeof address.sun_path);
+                     std::strcpy(address.sun_path, path.c_str());
+                     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                     EXPECT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+                     ::close(s);
+                 },
+                 "not a regular file",
+                 Type::socket,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {"rlin1.txt"}},
+        WriteRow{"device",
+                 Who::Self,
+                 true,
+                 [](const fs::path& d) {
+                     ASSERT_EQ(::mknod((d / "rlin1.txt").c_str(), S_IFCHR | 0666, makedev(1, 3)),
+                               0);
+                 },
+                 "not a regular file",
+                 Type::character,
+                 nullptr,
+                 kAny,
+                 "{}",
+                 {"rlin1.txt"}}),
+    [](const testing::TestParamInfo<WriteRow>& info) { return info.param.name; });
+
+// A START killed at any moment leaves a whole line, and once the next START
+// has run, nothing but rlin1.txt.
+TEST(HandOffFile, KilledStartLeavesAWholeLineAndNothingElse) {
     TempDir dir;
-    dir.write("elsewhere.txt", "precious\n");
-    fs::create_symlink(dir.path() / "elsewhere.txt", dir.path() / "rlin1.txt");
-    calc::WriteHandOffFile(180, 5, dir.str());
-    EXPECT_FALSE(fs::is_symlink(dir.path() / "rlin1.txt"));
-    EXPECT_EQ(dir.read("rlin1.txt"), "180,5\r\n");
-    EXPECT_EQ(dir.read("elsewhere.txt"), "precious\n");
+    std::mt19937 random{std::random_device{}()};
+    const std::set<std::string> whole = {"180,51.5\r\n", "217.344292538128,44.8168481749088\r\n",
+                                         "104.5,-28.75\r\n"};
+    for (int round = 0; round < 100; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            failureOf([&] {
+                for (int i = 0;; ++i) {
+                    calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180,
+                                           i % 2 ? 44.8168481749088 : 51.5, dir.str());
+                }
+            });
+            ::_exit(1);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 2000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        if (fs::exists(dir.path() / "rlin1.txt")) {
+            ASSERT_EQ(whole.count(dir.read("rlin1.txt")), 1U) << "after kill " << round;
+        }
+        calc::WriteHandOffFile(104.5, -28.75, dir.str());
+        ASSERT_EQ(namesIn(dir.path()), std::vector<std::string>{"rlin1.txt"})
+            << "after kill " << round;
+        ASSERT_EQ(dir.read("rlin1.txt"), "104.5,-28.75\r\n");
+    }
 }
 #endif
 
@@ -193,15 +593,10 @@ TEST(HandOffFile, FullFileSystemIsReportedAndTheOldLineKept) {
         }
     }
     EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.path().string()); }),
-              "Cannot write rlin1.txt: No space left on device");
+              "Cannot write " + (disk.path() / "rlin1.txt").string() + ": no space left on device");
     std::ifstream in(disk.path() / "rlin1.txt", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "180,51.8421855548354\r\n");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(disk.path())) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"filler", "rlin1.txt"}))
+    EXPECT_EQ(namesIn(disk.path()), (std::vector<std::string>{"filler", "rlin1.txt"}))
         << "a temporary file was left";
 }
 
@@ -211,7 +606,7 @@ TEST(HandOffFile, ReadOnlyFileSystemIsReported) {
         GTEST_SKIP() << disk.skipReason;
     }
     EXPECT_EQ(failureOf([&] { calc::WriteHandOffFile(217.5, 44.25, disk.path().string()); }),
-              "Cannot write rlin1.txt: Read-only file system");
+              "Cannot write " + (disk.path() / "rlin1.txt").string() + ": read-only file system");
 }
 #endif
 
@@ -225,22 +620,30 @@ TEST(HandOffFile, ReaderNeverSeesAHalfWrittenLine) {
     // One side rewrites the file as fast as it can while the other reads it:
     // every read gives one of the two whole lines.
     TempDir dir;
+    // A failure on either side ends both and is reported here, so the writer
+    // is always joined.
     calc::WriteHandOffFile(180, 51.5, dir.str());
     std::atomic<bool> stop{false};
+    std::string writeFailure;
     std::thread writer([&] {
-        for (int i = 0; !stop; ++i) {
-            calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180, i % 2 ? 44.8168481749088 : 51.5,
-                                   dir.str());
+        writeFailure = failureOf([&] {
+            for (int i = 0; !stop; ++i) {
+                calc::WriteHandOffFile(i % 2 ? 217.344292538128 : 180,
+                                       i % 2 ? 44.8168481749088 : 51.5, dir.str());
+            }
+        });
+    });
+    std::set<std::string> seen;
+    const std::string readFailure = failureOf([&] {
+        for (int reads = 0; reads < 3000; ++reads) {
+            const calc::HandOffFields fields = calc::ReadHandOffFields(dir.str());
+            seen.insert(fields.field1 + "," + fields.field2);
         }
     });
-    int reads = 0;
-    std::set<std::string> seen;
-    for (; reads < 3000; ++reads) {
-        const calc::HandOffFields fields = calc::ReadHandOffFields(dir.str());
-        seen.insert(fields.field1 + "," + fields.field2);
-    }
     stop = true;
     writer.join();
+    EXPECT_EQ(readFailure, "no failure");
+    EXPECT_EQ(writeFailure, "no failure");
     const std::set<std::string> whole = {"180,51.5", "217.344292538128,44.8168481749088"};
     for (const std::string& line : seen) {
         EXPECT_TRUE(whole.count(line)) << "read a broken line: " << line;
@@ -292,14 +695,16 @@ TEST(HandOffFile, FewerThanTwoFieldsIsPastEnd) {
 
 TEST(HandOffFile, MissingFileIsNotFound) {
     TempDir dir;
-    EXPECT_EQ(failureOf([&] { calc::ReadHandOffFields(dir.str()); }), "File not found: rlin1.txt");
+    EXPECT_EQ(failureOf([&] { calc::ReadHandOffFields(dir.str()); }),
+              "File not found: " + (dir.path() / "rlin1.txt").string());
 }
 
 TEST(HandOffFile, FirstLineBeyondTheLimitIsABadFile) {
     TempDir dir;
     dir.write("rlin1.txt", std::string(calc::kHandOffLineLimit + 1, '7') + ",5\r\n");
     EXPECT_EQ(failureOf([&] { calc::ReadHandOffFields(dir.str()); }),
-              "Bad hand-off file rlin1.txt: its first line is longer than 65536 bytes");
+              "Bad hand-off file " + (dir.path() / "rlin1.txt").string() +
+                  ": its first line is longer than 65536 bytes");
 }
 
 TEST(HandOffFile, LongFileWithAShortFirstLineReads) {

@@ -266,7 +266,9 @@ TEST_F(CompassWindowTest, TextThatIsNoNumberMeansNoDisplacement) {
 
 TEST_F(CompassWindowTest, MissingFileStopsAfterTheCrossesAndTheCentreDot) {
     clickStart();
-    EXPECT_EQ(t.reporter.messages, QStringList{"File not found: rlin1.txt"});
+    EXPECT_EQ(t.reporter.messages,
+              QStringList{QString::fromStdString("File not found: " +
+                                                 (fs::current_path() / "rlin1.txt").string())});
     const QImage image = picture();
     EXPECT_TRUE(isBlue(image.pixelColor(pixel(3020, 1608) + kInsideCentreDot)));
     EXPECT_TRUE(anyNear(image, 3100, 200, 4, isRed)); // fixed south label
