@@ -240,8 +240,9 @@ int linkTemporary(const Directory& dir, int fd) {
 #endif
 
 // Writes the line to a file that has no name until it is complete, then puts
-// it in the old one's place. Returns false, having touched nothing, where the
-// file system makes no nameless files.
+// it in the old one's place. Returns false, leaving the old file as it was,
+// where the file system makes no nameless files or the new one cannot be
+// named; the caller then writes in place.
 bool replaceWithNewFile(const Directory& dir, const struct stat* old, const std::string& line) {
 #ifdef O_TMPFILE
     Descriptor file(::openat(dir.fd.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
@@ -267,6 +268,12 @@ bool replaceWithNewFile(const Directory& dir, const struct stat* old, const std:
     // temporary name: take it over and try again.
     for (int attempt = 0;; ++attempt) {
         int error = linkTemporary(dir, file.get());
+        if (error == ENOENT) {
+            // No way to reach the nameless file (no /proc, and not privileged
+            // enough to link it directly): it goes with its descriptor, and
+            // the file is written in place instead.
+            return false;
+        }
         if (error == EEXIST && attempt < 10) {
             if (::unlinkat(dir.fd.get(), kTemporaryName.c_str(), 0) != 0 && errno != ENOENT) {
                 return false; // another user's, in a directory that keeps it for them
