@@ -127,10 +127,15 @@ run_build() {
     xdotool windowraise "$compass"
     xdotool windowfocus --sync "$compass"
     xdotool key Return
-    sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$compass")"
     local shot="$shots/$build-compass.png"
-    import -window root "$shot"
+    # The drawing is complete once the azimuth label is there; a loaded
+    # machine may take a while to get there.
+    for _ in $(seq 50); do
+        import -window root "$shot"
+        has_text "$shot" $((X + 205)) $((Y + 15)) 60 20 && break
+        sleep 0.1
+    done
     # The centre dot at (3020, 1608) twips, 20 pixels across, is blue but
     # where the cyan direction line crosses it.
     check "$build draws the blue centre dot" \
