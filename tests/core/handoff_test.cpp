@@ -81,11 +81,12 @@ TEST(HandOffFile, ShownValuesReadBack) {
 
 TEST(HandOffFile, WritesIntoTheCurrentDirectoryByDefault) {
     TempDir dir;
-    const fs::path before = fs::current_path();
-    fs::current_path(dir.path());
-    calc::WriteHandOffFile(180.0, 1.0);
-    const calc::HandOffFields fields = calc::ReadHandOffFields();
-    fs::current_path(before);
+    calc::HandOffFields fields;
+    {
+        const InWorkingDirectory inDir(dir.path());
+        calc::WriteHandOffFile(180.0, 1.0);
+        fields = calc::ReadHandOffFields();
+    }
     EXPECT_EQ(dir.read("rlin1.txt"), "180,1\r\n");
     EXPECT_EQ(fields.field1, "180");
 }
