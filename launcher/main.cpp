@@ -3,12 +3,15 @@
 #include "ui/failurereporter.h"
 #include "ui/twips.h"
 
+#include "dishrelease.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("START");
-    QApplication::setApplicationVersion("1.00");
+    QApplication::setApplicationVersion(dish::Version);
+    QApplication::setDesktopFileName(dish::DesktopFileName);
     QApplication::setWindowIcon(calcui::ApplicationIcon());
     calcui::installWindowFonts();
 

@@ -10,6 +10,8 @@
 #include "mainwindow.h"
 #include "twips.h"
 
+#include "dishrelease.h"
+
 #include <QApplication>
 
 namespace calcui {
@@ -39,7 +41,8 @@ Environment environmentFor(const calc::LanguageTable& texts, const std::string& 
 
 void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
     QApplication::setApplicationName(nameOf(texts));
-    QApplication::setApplicationVersion("1.00");
+    QApplication::setApplicationVersion(dish::Version);
+    QApplication::setDesktopFileName(dish::DesktopFileName);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ApplicationIcon());
     installWindowFonts();
