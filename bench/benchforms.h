@@ -17,20 +17,15 @@ public:
 
 struct BenchForms {
     explicit BenchForms(std::initializer_list<calcui::FormId> without)
-        : forms(environment(reporter)) {
+        : forms({.texts = &calc::EnglishTable(),
+                 .programDirectory = {},
+                 .reporter = &reporter,
+                 .endProgram = [] {}}) {
         calcui::RegisterCalculatorWindows(forms);
         for (calcui::FormId id : without) {
             forms.setFactory(id, nullptr);
         }
         forms.startUp();
-    }
-
-    static calcui::Environment environment(CountingReporter& reporter) {
-        calcui::Environment environment;
-        environment.texts = &calc::EnglishTable();
-        environment.reporter = &reporter;
-        environment.endProgram = [] {};
-        return environment;
     }
 
     CountingReporter reporter;

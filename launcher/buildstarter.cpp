@@ -1,5 +1,7 @@
 #include "buildstarter.h"
 
+#include "core/installationpath.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -17,18 +19,16 @@ namespace {
 } // namespace
 
 QString BuildPath(const QString& directory, const QString& literal) {
-#ifdef _WIN32
-    return directory + literal;
-#else
     QString name = literal;
-    if (name.startsWith('\\')) {
-        name.remove(0, 1);
-    }
+#ifndef _WIN32
+    // Programs here carry no extension and are named in lower case.
     if (name.endsWith(QStringLiteral(".EXE"), Qt::CaseInsensitive)) {
         name.chop(4);
     }
-    return directory + '/' + name.toLower();
+    name = name.toLower();
 #endif
+    return QString::fromStdString(
+        calc::InstallationPath(directory.toStdString(), name.toStdString()));
 }
 
 void StartBuild(const QString& path, const QString& workingDirectory) {

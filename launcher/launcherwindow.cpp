@@ -44,11 +44,7 @@ LauncherWindow::LauncherWindow(QString directory, calcui::FailureReporter& repor
 
 void LauncherWindow::onClick(QPushButton* button, void (LauncherWindow::*handler)()) {
     connect(button, &QPushButton::clicked, this, [this, handler] {
-        try {
-            (this->*handler)();
-        } catch (const std::exception& failure) {
-            m_reporter.report(this, QString::fromStdString(failure.what()));
-        }
+        calcui::RunReported(&m_reporter, this, [this, handler] { (this->*handler)(); });
     });
 }
 

@@ -1,6 +1,6 @@
 #include "calculatorapp.h"
 
-#include "appicon.h"
+#include "application.h"
 #include "compasswindow.h"
 #include "controls.h"
 #include "failurereporter.h"
@@ -8,9 +8,6 @@
 #include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
-#include "twips.h"
-
-#include "dishrelease.h"
 
 #include <QApplication>
 
@@ -28,28 +25,20 @@ QString nameOf(const calc::LanguageTable& texts) {
     return tableText(texts.buildName);
 }
 
-Environment environmentFor(const calc::LanguageTable& texts, const std::string& programDirectory,
-                           FailureReporter& reporter) {
-    Environment environment;
-    environment.texts = &texts;
-    environment.programDirectory = programDirectory;
-    environment.reporter = &reporter;
-    return environment;
-}
-
 } // namespace
 
 void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
-    QApplication::setApplicationName(nameOf(texts));
-    QApplication::setApplicationVersion(dish::Version);
-    QApplication::setDesktopFileName(dish::DesktopFileName);
+    SetUpApplication(nameOf(texts));
+    // Closing a window unloads it; only EXIT or closing the main window ends
+    // the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ApplicationIcon());
-    installWindowFonts();
 }
 
 Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)
-    : m_reporter(nameOf(texts)), m_forms(environmentFor(texts, programDirectory, m_reporter)) {
+    : m_reporter(nameOf(texts)), m_forms({.texts = &texts,
+                                          .programDirectory = programDirectory,
+                                          .reporter = &m_reporter,
+                                          .endProgram = [] { QCoreApplication::exit(0); }}) {
     RegisterCalculatorWindows(m_forms);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace calcui {
@@ -22,5 +24,10 @@ public:
 private:
     QString m_title;
 };
+
+// Runs a handler of `window`. A failure stops the handler where it happened
+// and goes to `reporter` (none: it is dropped); what the handler did before
+// stays done.
+void RunReported(FailureReporter* reporter, QWidget* window, const std::function<void()>& handler);
 
 } // namespace calcui

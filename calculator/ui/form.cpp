@@ -20,12 +20,7 @@ void Form::connectClick(QAbstractButton* button, std::function<void()> handler) 
 
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (m_id == FormId::TV) {
-        // Closing the main window ends the program, as its EXIT does.
-        m_forms.end();
-    } else {
-        m_forms.unload(m_id);
-    }
+    m_forms.unload(m_id);
 }
 
 } // namespace calcui

@@ -20,8 +20,6 @@ class Form : public QWidget {
 public:
     Form(Forms& forms, FormId id);
 
-    FormId id() const { return m_id; }
-
     // Runs when the window is loaded, before it is first shown.
     virtual void Form_Load() {}
 

@@ -1,9 +1,6 @@
 #include "forms.h"
 
-#include "core/failure.h"
 #include "form.h"
-
-#include <QCoreApplication>
 
 namespace calcui {
 
@@ -64,7 +61,6 @@ void Forms::show(FormId id) {
     form->show();
     form->raise();
     form->activateWindow();
-    m_shownOrder.push_back(id);
 }
 
 void Forms::unload(FormId id) {
@@ -97,27 +93,11 @@ void Forms::startUp() {
 void Forms::end() {
     if (m_environment.endProgram) {
         m_environment.endProgram();
-    } else {
-        QCoreApplication::exit(0);
     }
 }
 
 void Forms::runHandler(QWidget* window, const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const calc::Failure& failure) {
-        report(window, QString::fromStdString(failure.what()));
-    } catch (const std::bad_alloc&) {
-        report(window, QStringLiteral("Out of memory"));
-    } catch (const std::exception& error) {
-        report(window, QString::fromLocal8Bit(error.what()));
-    }
-}
-
-void Forms::report(QWidget* window, const QString& message) {
-    if (m_environment.reporter) {
-        m_environment.reporter->report(window, message);
-    }
+    RunReported(m_environment.reporter, window, handler);
 }
 
 } // namespace calcui

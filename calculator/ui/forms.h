@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace calc {
 struct LanguageTable;
@@ -70,14 +69,9 @@ public:
 
     // Runs a handler of `window`; a failure stops it and is reported.
     void runHandler(QWidget* window, const std::function<void()>& handler);
-    void report(QWidget* window, const QString& message);
 
     const calc::LanguageTable& texts() const { return *m_environment.texts; }
     const std::string& programDirectory() const { return m_environment.programDirectory; }
-
-    // Every window shown so far, in the order it was shown (tests and tools
-    // check the start-up order with it).
-    const std::vector<FormId>& shownOrder() const { return m_shownOrder; }
 
 private:
     Form* create(FormId id);
@@ -85,7 +79,6 @@ private:
     Environment m_environment;
     std::map<FormId, Factory> m_factories;
     std::map<FormId, QPointer<Form>> m_instances;
-    std::vector<FormId> m_shownOrder;
 };
 
 } // namespace calcui

@@ -8,6 +8,7 @@
 #include "lang/language.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,6 +125,11 @@ void MainWindow::NAPR_Click() {
 
 void MainWindow::RISYNOK_Click() {
     forms().show(FormId::Illustrations);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    forms().end();
 }
 
 void MainWindow::CMDEXIT_Click() {

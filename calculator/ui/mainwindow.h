@@ -23,6 +23,10 @@ public:
     void RISYNOK_Click();
     void CMDEXIT_Click();
 
+protected:
+    // Closing the main window ends the program, as its EXIT does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void setTexts();
 

@@ -402,9 +402,9 @@ TEST_F(CompassWindowTest, ClosedAndReopenedItStartsAfresh) {
 TEST_F(CompassWindowTest, ExitBringsTheMainWindowForwardAndStaysOpen) {
     handOff("180,40\r\n");
     clickStart();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(lin1));
     QTest::mouseClick(button("CMDEXIT"), Qt::LeftButton);
-    ASSERT_FALSE(t.forms->shownOrder().empty());
-    EXPECT_EQ(t.forms->shownOrder().back(), FormId::TV);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(t.forms->find(FormId::TV)));
     EXPECT_EQ(t.forms->find(FormId::LIN1), lin1);
     EXPECT_TRUE(lin1->isVisible());
     EXPECT_TRUE(cyanAlongFarHalf(picture(), 160.0f));

@@ -1,4 +1,5 @@
 #include "core/failure.h"
+#include "core/installationpath.h"
 #include "core/tempdir.h"
 #include "testpictures.h"
 #include "ui/calculatorapp.h"
@@ -32,11 +33,14 @@ const Colours kRussian{QColor(120, 0, 120), QColor(0, 120, 120), QColor(90, 60, 
 
 void WriteBuildPictures(const TempDir& dir, const calc::IllustrationsTexts& files,
                         const Colours& colours) {
-    const auto name = [](std::string_view literal) { return std::string(literal.substr(1)); };
-    WritePicture(dir, name(files.titlePicture), SolidPicture(colours.title));
-    WritePicture(dir, name(files.pictures[0]), SolidPicture(colours.first));
-    WritePicture(dir, name(files.pictures[1]), SolidPicture(colours.second));
-    WritePicture(dir, name(files.pictures[2]), SolidPicture(colours.third));
+    const auto write = [&dir](std::string_view literal, const QColor& colour) {
+        SolidPicture(colour).save(
+            QString::fromStdString(calc::InstallationPath(dir.str(), literal)), "BMP");
+    };
+    write(files.titlePicture, colours.title);
+    write(files.pictures[0], colours.first);
+    write(files.pictures[1], colours.second);
+    write(files.pictures[2], colours.third);
 }
 
 // The calculator's windows with the picture files of both builds in their
@@ -61,10 +65,7 @@ protected:
     }
     std::string path(const char* name) const { return (dir.path() / name).string(); }
     void remove(const char* name) const { fs::remove(dir.path() / name); }
-    bool shownSinceStart(FormId id) const {
-        const auto& order = t.forms->shownOrder();
-        return std::find(order.begin(), order.end(), id) != order.end();
-    }
+    bool shownSinceStart(const char* name) const { return t.shown.names.contains(name); }
 
     TempDir dir; // before t: the runtime is made with its path
     TestForms t;
@@ -168,10 +169,12 @@ TEST_F(IllustrationsTest, ExitUnloadsShowsTheMainWindowAndReopeningStartsAfresh)
     press();
     press();
     press();
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
     press("cmd1");
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
-    EXPECT_EQ(t.forms->shownOrder().back(), FormId::TV);
     EXPECT_TRUE(t.forms->find(FormId::TV)->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(t.forms->find(FormId::TV)));
 
     t.forms->show(FormId::Illustrations);
     ASSERT_NE(window(), nullptr);
@@ -200,7 +203,7 @@ TEST_F(IllustrationsTest, TitleBarCloseUnloadsWithoutShowingTheMainWindow) {
     window()->close();
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
     EXPECT_FALSE(t.forms->isLoaded(FormId::TV));
-    EXPECT_FALSE(shownSinceStart(FormId::TV));
+    EXPECT_FALSE(shownSinceStart("TV"));
 }
 
 TEST_F(IllustrationsTest, AMissingIllustrationKeepsPictureAndCounter) {
@@ -240,7 +243,7 @@ TEST_F(IllustrationsTest, AMissingTitlePictureStopsTheLoadBeforeTheWindowShows) 
     remove("GDS1ENG.BMP");
     EXPECT_THROW(t.forms->load(FormId::Illustrations), calc::FileNotFound);
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
-    EXPECT_FALSE(shownSinceStart(FormId::Illustrations));
+    EXPECT_FALSE(shownSinceStart("RIS123E"));
 }
 
 TEST_F(IllustrationsTest, AtStartUpAMissingTitlePictureIsReportedAndTheWindowStaysAway) {
@@ -249,7 +252,7 @@ TEST_F(IllustrationsTest, AtStartUpAMissingTitlePictureIsReportedAndTheWindowSta
     EXPECT_EQ(t.reporter.messages,
               QStringList{QString::fromStdString("File not found: " + path("GDS1ENG.BMP"))});
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
-    EXPECT_EQ(t.forms->shownOrder(), std::vector<FormId>{FormId::TV});
+    EXPECT_EQ(t.shown.names, QStringList{"TV"});
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(widget->objectName() == "RIS123E" && widget->isVisible());
     }

@@ -1,3 +1,4 @@
+#include "core/installationpath.h"
 #include "lang/language.h"
 #include "ui/pictureloader.h"
 
@@ -13,9 +14,7 @@
 namespace {
 
 QString installed(std::string_view literal) {
-    return QString::fromUtf8(DISH_PICTURE_DIRECTORY) +
-           QString::fromUtf8(literal.data(), static_cast<qsizetype>(literal.size()))
-               .replace('\\', '/');
+    return QString::fromStdString(calc::InstallationPath(DISH_PICTURE_DIRECTORY, literal));
 }
 
 struct Build {

@@ -190,9 +190,11 @@ TEST_F(MainWindowTest, KeyboardOnlyCalculation) {
     EXPECT_EQ(dir.read("rlin1.txt").substr(0, 4), "180,");
 }
 
-TEST_F(MainWindowTest, ExitEndsTheProgram) {
+TEST_F(MainWindowTest, ExitAndClosingFromTheTitleBarEndTheProgram) {
     QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
     EXPECT_EQ(t.ends, 1);
+    tv->close();
+    EXPECT_EQ(t.ends, 2);
 }
 
 struct Placement {

@@ -6,15 +6,16 @@
 
 namespace {
 
+// The handler that was in place before ours; every other message goes there.
+QtMessageHandler previousHandler = nullptr;
+
 // The offscreen platform says so every time a window is raised; that is no news.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (message.contains("does not support raise()")) {
         return;
     }
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler(quietHandler);
-    if (standard) {
-        standard(type, context, message);
+    if (previousHandler) {
+        previousHandler(type, context, message);
     }
 }
 
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    qInstallMessageHandler(quietHandler);
+    previousHandler = qInstallMessageHandler(quietHandler);
     QApplication::setQuitOnLastWindowClosed(false);
     calcui::installWindowFonts();
     testing::InitGoogleTest(&argc, argv);

@@ -42,12 +42,11 @@ protected:
     void start(const calc::LanguageTable& texts, const std::string& programDirectory) {
         m_previous = fs::current_path();
         fs::current_path(work.path());
-        calcui::Environment environment;
-        environment.texts = &texts;
-        environment.programDirectory = programDirectory;
-        environment.reporter = &reporter;
-        environment.endProgram = [] {};
-        forms = std::make_unique<calcui::Forms>(std::move(environment));
+        forms = std::make_unique<calcui::Forms>(
+            calcui::Environment{.texts = &texts,
+                                .programDirectory = programDirectory,
+                                .reporter = &reporter,
+                                .endProgram = [] {}});
         calcui::RegisterCalculatorWindows(*forms);
         forms->startUp();
     }
@@ -68,6 +67,7 @@ protected:
 
     TempDir work;
     VisibilityReporter reporter;
+    ShownWindows shown;
     std::unique_ptr<calcui::Forms> forms;
 
 private:
@@ -79,7 +79,7 @@ const std::string kInstalled = DISH_PICTURE_DIRECTORY;
 TEST_F(StartUp, IllustrationsFirstCompassHiddenMainWindowLastOnTopAndActive) {
     start(calc::EnglishTable(), kInstalled);
     ASSERT_TRUE(reporter.reports.isEmpty()) << reporter.reports.join('\n').toStdString();
-    EXPECT_EQ(forms->shownOrder(), (std::vector<FormId>{FormId::Illustrations, FormId::TV}));
+    EXPECT_EQ(shown.names, (QStringList{"RIS123E", "TV"}));
 
     calcui::Form* pictures = window(FormId::Illustrations);
     ASSERT_NE(pictures, nullptr);
@@ -103,7 +103,7 @@ TEST_F(StartUp, TheRussianBuildStartsTheSameWayWithItsOwnWindowName) {
     ASSERT_TRUE(reporter.reports.isEmpty()) << reporter.reports.join('\n').toStdString();
     EXPECT_EQ(window(FormId::Illustrations)->objectName(), "RIS123");
     EXPECT_EQ(window(FormId::Illustrations)->windowTitle(), "RIS123");
-    EXPECT_EQ(forms->shownOrder(), (std::vector<FormId>{FormId::Illustrations, FormId::TV}));
+    EXPECT_EQ(shown.names, (QStringList{"RIS123", "TV"}));
 }
 
 TEST_F(StartUp, MissingTitlePictureIsReportedBeforeTheMainWindowWhichStillWorks) {
@@ -116,7 +116,7 @@ TEST_F(StartUp, MissingTitlePictureIsReportedBeforeTheMainWindowWhichStillWorks)
                                      " | shown: "));
     EXPECT_FALSE(forms->isLoaded(FormId::Illustrations));
     EXPECT_FALSE(forms->isLoaded(FormId::LIN1));
-    EXPECT_EQ(forms->shownOrder(), std::vector<FormId>{FormId::TV});
+    EXPECT_EQ(shown.names, QStringList{"TV"});
     ASSERT_TRUE(QTest::qWaitForWindowActive(window(FormId::TV)));
 
     // The calculator works, and the compass window is loaded on first use.
@@ -144,14 +144,12 @@ Outcome runBuild(const calc::LanguageTable& texts) {
     const fs::path previous = fs::current_path();
     fs::current_path(work.path());
     RecordingReporter reporter;
-    calcui::Environment environment;
-    environment.texts = &texts;
-    environment.programDirectory = DISH_PICTURE_DIRECTORY;
-    environment.reporter = &reporter;
-    environment.endProgram = [] {};
     Outcome outcome;
     {
-        calcui::Forms forms(std::move(environment));
+        calcui::Forms forms({.texts = &texts,
+                             .programDirectory = DISH_PICTURE_DIRECTORY,
+                             .reporter = &reporter,
+                             .endProgram = [] {}});
         calcui::RegisterCalculatorWindows(forms);
         forms.startUp();
         calcui::Form* tv = forms.find(FormId::TV);

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
+#include <QWidget>
 
 #include <memory>
 #include <ostream>
@@ -32,17 +33,32 @@ public:
     QStringList messages;
 };
 
+// The names of the windows that came on screen while it existed, in the order
+// they came.
+class ShownWindows : public QObject {
+public:
+    ShownWindows() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ShownWindows() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->isWidgetType() &&
+            static_cast<QWidget*>(object)->isWindow()) {
+            names << object->objectName();
+        }
+        return false;
+    }
+    QStringList names;
+};
+
 // A window runtime for one test: its reports are recorded and ending the
 // program only counts.
 struct TestForms {
     explicit TestForms(const calc::LanguageTable& texts = calc::EnglishTable(),
                        std::string programDirectory = {}) {
-        calcui::Environment environment;
-        environment.texts = &texts;
-        environment.programDirectory = std::move(programDirectory);
-        environment.reporter = &reporter;
-        environment.endProgram = [this] { ++ends; };
-        forms = std::make_unique<calcui::Forms>(std::move(environment));
+        forms = std::make_unique<calcui::Forms>(
+            calcui::Environment{.texts = &texts,
+                                .programDirectory = std::move(programDirectory),
+                                .reporter = &reporter,
+                                .endProgram = [this] { ++ends; }});
     }
     ~TestForms() {
         forms.reset();
@@ -52,6 +68,7 @@ struct TestForms {
     }
 
     RecordingReporter reporter;
+    ShownWindows shown;
     int ends = 0;
     std::unique_ptr<calcui::Forms> forms;
 };

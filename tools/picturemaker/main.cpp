@@ -1,3 +1,4 @@
+#include "core/installationpath.h"
 #include "lang/language.h"
 #include "picturetexts.h"
 #include "scenes.h"
@@ -10,12 +11,6 @@
 
 namespace {
 
-QString fileName(std::string_view literal) {
-    // The tables' literals begin with a backslash; the rest is the file name.
-    literal.remove_prefix(1);
-    return QString::fromUtf8(literal.data(), static_cast<qsizetype>(literal.size()));
-}
-
 bool writeBuild(const QDir& directory, const calc::IllustrationsTexts& files,
                 const PictureTexts& texts) {
     const std::pair<std::string_view, QImage> pictures[] = {
@@ -25,7 +20,8 @@ bool writeBuild(const QDir& directory, const calc::IllustrationsTexts& files,
         {files.pictures[2], DrawCompassPicture(texts)},
     };
     for (const auto& [literal, image] : pictures) {
-        const QString path = directory.filePath(fileName(literal));
+        const QString path =
+            QString::fromStdString(calc::InstallationPath(directory.path().toStdString(), literal));
         if (!image.save(path, "BMP")) {
             std::fprintf(stderr, "picturemaker: cannot write %s\n", qPrintable(path));
             return false;
