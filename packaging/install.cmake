@@ -61,20 +61,24 @@ function(install_configured source destination name)
     ")
 endfunction()
 
-set(linux ${PROJECT_SOURCE_DIR}/packaging/linux)
-install(PROGRAMS ${linux}/menu-start DESTINATION ${DISH_APP_DIR})
-install_configured(${linux}/desktop.in ${CMAKE_INSTALL_DATADIR}/applications
-                   ${DISH_APP_ID}.desktop)
-install_configured(${linux}/metainfo.xml.in ${CMAKE_INSTALL_DATADIR}/metainfo
-                   ${DISH_APP_ID}.metainfo.xml)
-foreach(page dish-calculator korvel drevik)
-    install_configured(${linux}/man/${page}.1.in ${CMAKE_INSTALL_MANDIR}/man1 ${page}.1)
-endforeach()
+# The desktop's menu entry and its start script, the metadata, the manual
+# pages and the icon theme's images; Windows carries the icon in the programs.
+if(NOT WIN32)
+    set(linux ${PROJECT_SOURCE_DIR}/packaging/linux)
+    install(PROGRAMS ${linux}/menu-start DESTINATION ${DISH_APP_DIR})
+    install_configured(${linux}/desktop.in ${CMAKE_INSTALL_DATADIR}/applications
+                       ${DISH_APP_ID}.desktop)
+    install_configured(${linux}/metainfo.xml.in ${CMAKE_INSTALL_DATADIR}/metainfo
+                       ${DISH_APP_ID}.metainfo.xml)
+    foreach(page dish-calculator korvel drevik)
+        install_configured(${linux}/man/${page}.1.in ${CMAKE_INSTALL_MANDIR}/man1 ${page}.1)
+    endforeach()
 
-foreach(size IN LISTS DISH_ICON_SIZES)
-    install(FILES ${DISH_ICON_DIR}/dish-calculator-${size}.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-        RENAME dish-calculator.png)
-endforeach()
-install(FILES ${DISH_ICON_DIR}/dish-calculator.svg
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    foreach(size IN LISTS DISH_ICON_SIZES)
+        install(FILES ${DISH_ICON_DIR}/dish-calculator-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME dish-calculator.png)
+    endforeach()
+    install(FILES ${DISH_ICON_DIR}/dish-calculator.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()

@@ -60,7 +60,14 @@ void paintDesign(QPainter& p, Style style) {
     bowl.moveTo(-9, 0);
     bowl.quadTo(0, 9, 9, 0);
     bowl.closeSubpath();
-    p.setPen(QPen(ink, 1.5));
+    QPen rim(ink, 1.5);
+    if (style == Style::Theme) {
+        // Round corners, so that an SVG, which gets the closed rim as an open
+        // line, draws the same corner as the images.
+        rim.setCapStyle(Qt::RoundCap);
+        rim.setJoinStyle(Qt::RoundJoin);
+    }
+    p.setPen(rim);
     p.setBrush(dishColour);
     p.drawPath(bowl);
     p.drawLine(QPointF(0, 0), QPointF(0, -6)); // feed arm
