@@ -2,6 +2,7 @@
 // the yield, the centre dot, the hand-off file, the direction line, the arc and
 // the label, on Qt's offscreen platform.
 
+#include "core/tempdir.h"
 #include "lang/language.h"
 #include "ui/calculatorapp.h"
 #include "ui/failurereporter.h"
@@ -16,39 +17,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
-namespace fs = std::filesystem;
-
 namespace {
 
-// A working directory of its own holding the hand-off file, removed at the end.
-class WorkingDirectory {
-public:
-    WorkingDirectory() : m_previous(fs::current_path()) {
-        std::random_device random;
-        m_path = fs::temp_directory_path() / ("dish-bench-" + std::to_string(random()));
-        fs::create_directories(m_path);
-        fs::current_path(m_path);
-        std::ofstream("rlin1.txt", std::ios::binary) << "217.344292538128,44.8168481749088\r\n";
-    }
-    ~WorkingDirectory() {
-        fs::current_path(m_previous);
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-
-private:
-    fs::path m_previous;
-    fs::path m_path;
-};
-
 void CompassStart(benchmark::State& state) {
-    WorkingDirectory directory;
+    TempDir directory;
+    directory.write("rlin1.txt", "217.344292538128,44.8168481749088\r\n");
+    const InWorkingDirectory inDirectory(directory.path());
     BenchForms bench({calcui::FormId::Illustrations});
     calcui::Forms& forms = bench.forms;
     forms.show(calcui::FormId::LIN1);

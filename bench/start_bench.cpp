@@ -1,3 +1,4 @@
+#include "core/tempdir.h"
 #include "lang/language.h"
 #include "ui/calculatorapp.h"
 #include "ui/failurereporter.h"
@@ -6,10 +7,8 @@
 #include "ui/twips.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include "benchforms.h"
 
@@ -19,9 +18,8 @@ namespace {
 
 // One START of the main window, from the click to the file on disk.
 void BM_MainWindowStart(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    TempDir dir;
+    const InWorkingDirectory inDir(dir.path());
 
     BenchForms bench({calcui::FormId::LIN1, calcui::FormId::Illustrations});
     calcui::Forms& forms = bench.forms;
@@ -35,7 +33,6 @@ void BM_MainWindowStart(benchmark::State& state) {
     if (bench.reporter.failures) {
         state.SkipWithError("START reported a failure");
     }
-    QDir::setCurrent(previous);
 }
 BENCHMARK(BM_MainWindowStart)->Unit(benchmark::kMicrosecond);
 

@@ -29,6 +29,7 @@ const std::string& scratchFile() {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
+    calcui::LimitPictureMemory();
     return 0;
 }
 

@@ -4,13 +4,16 @@
 #include "singleprecision.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace calc {
 
 namespace {
 
-constexpr double kFullTurn = 2.0 * kCompassPi;
+// The drawing surface takes true radians; 3.14159 only turns the drawing's
+// degrees into radians, so whole turns are those of the real pi.
+constexpr double kFullTurn = 2.0 * std::numbers::pi;
 
 double radians(double degrees) {
     return degrees * kCompassPi / 180.0;

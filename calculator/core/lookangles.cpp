@@ -42,8 +42,12 @@ double add(double a, double b) {
 double subtract(double a, double b) {
     return checked(a - b);
 }
+// A product, not std::pow(a, 2): it is correctly rounded, as a correctly
+// rounded power would be, and the same in every build, whereas the C
+// library's pow, which an unoptimised build calls, is now and then one unit
+// off in the last place.
 double square(double a) {
-    return checked(std::pow(a, 2));
+    return multiply(a, a);
 }
 
 constexpr double kElevationConstant = 0.1509;

@@ -2,8 +2,10 @@
 
 #include "failure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -44,18 +46,41 @@ int digitValue(char c) {
 }
 
 // "&H1F" or "&O17": a whole number in base 16 or 8, up to the first character
-// that is not a digit of that base.
+// that is not a digit of that base. The bits are gathered exactly, the first
+// 64 of them in an integer and the rest only counted (and noted if any is
+// set), and rounded to a double once, to the nearest and a tie to even.
 double radixNumber(const std::string& s, std::size_t start, int base) {
-    double value = 0.0;
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
+    // Beyond this many dropped bits the number is far past the largest double.
+    constexpr int kDroppedLimit = 2000;
+    std::uint64_t leading = 0;
+    int dropped = 0;
+    bool droppedAnySet = false;
     for (std::size_t i = start; i < s.size(); ++i) {
         const int d = digitValue(s[i]);
         if (d >= base) {
             break;
         }
-        value = value * base + d;
-        if (std::isinf(value)) {
-            throw Overflow();
+        for (int bit = bitsPerDigit - 1; bit >= 0; --bit) {
+            const bool set = ((d >> bit) & 1) != 0;
+            if ((leading & kTopBit) == 0) {
+                leading = leading << 1 | (set ? 1 : 0);
+            } else {
+                dropped = std::min(dropped + 1, kDroppedLimit);
+                droppedAnySet = droppedAnySet || set;
+            }
         }
+    }
+    // With 64 bits gathered the conversion drops the lowest 11; setting the
+    // lowest one when a dropped bit was set breaks a tie upwards, as the
+    // dropped bits make the number more than halfway.
+    if (droppedAnySet) {
+        leading |= 1;
+    }
+    const double value = std::ldexp(static_cast<double>(leading), dropped);
+    if (std::isinf(value)) {
+        throw Overflow();
     }
     return value;
 }

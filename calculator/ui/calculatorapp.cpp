@@ -8,6 +8,7 @@
 #include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
+#include "pictureloader.h"
 
 #include <QApplication>
 
@@ -32,6 +33,7 @@ void SetUpCalculatorApplication(const calc::LanguageTable& texts) {
     // Closing a window unloads it; only EXIT or closing the main window ends
     // the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    LimitPictureMemory();
 }
 
 Calculator::Calculator(const calc::LanguageTable& texts, const std::string& programDirectory)

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace calcui {
 
 namespace {
@@ -53,7 +55,9 @@ LineControl::LineControl(QWidget* parent, const char* name, QPoint fromTwips, QP
     setFocusPolicy(Qt::NoFocus);
     const QPoint a = twipsPoint(fromTwips.x(), fromTwips.y());
     const QPoint b = twipsPoint(toTwips.x(), toTwips.y());
-    const QRect bounds = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    // Both end points are covered whichever way round the line is given.
+    const QRect bounds(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                       QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
     setGeometry(bounds);
     m_from = a - bounds.topLeft();
     m_to = b - bounds.topLeft();

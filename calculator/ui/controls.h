@@ -31,9 +31,6 @@ class LineControl : public QWidget {
 public:
     LineControl(QWidget* parent, const char* name, QPoint fromTwips, QPoint toTwips);
 
-    QPoint from() const { return m_from; }
-    QPoint to() const { return m_to; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

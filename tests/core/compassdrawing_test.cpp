@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <ostream>
 
 using calc::AxisPoints;
@@ -232,14 +233,25 @@ struct ArcCase {
 
 class AzimuthArcTest : public testing::TestWithParam<ArcCase> {};
 
+// The surface's angles are true radians.
+constexpr double kTurn = 2 * std::numbers::pi;
+
 double toDegrees(float radians) {
-    return radians * 180.0 / calc::kCompassPi;
+    return radians * 360.0 / kTurn;
+}
+
+// Whether two angles in radians name the same direction, to within the
+// rounding of single-precision angles of a few turns; a turn of 2 x 3.14159
+// is 5.3e-6 short.
+bool sameDirection(double a, double b) {
+    return std::fabs(std::remainder(a - b, kTurn)) < 2.5e-6;
 }
 
 TEST_P(AzimuthArcTest, RunsCounterclockwiseBetweenDirectionsInOneTurn) {
+    const ArcCase& c = GetParam();
     RecordingSurface surface;
     surface.setForeColour(calc::kBlue);
-    calc::DrawAzimuthArc(surface, GetParam().displacement, GetParam().azimuth);
+    calc::DrawAzimuthArc(surface, c.displacement, c.azimuth);
     ASSERT_EQ(surface.drawn.size(), 1u);
     const auto& arc = surface.drawn[0];
     ASSERT_EQ(arc.kind, Kind::Arc);
@@ -250,10 +262,17 @@ TEST_P(AzimuthArcTest, RunsCounterclockwiseBetweenDirectionsInOneTurn) {
     const float end = arc.at[4];
     for (float angle : {start, end}) {
         EXPECT_GE(angle, 0.0f);
-        EXPECT_LE(angle, 2 * calc::kCompassPi);
+        EXPECT_LE(angle, static_cast<float>(kTurn));
     }
-    EXPECT_NEAR(toDegrees(start), GetParam().startDegrees, 1e-3);
-    EXPECT_NEAR(toDegrees(end), GetParam().endDegrees, 1e-3);
+    // The drawing's degrees are 0.85 millionths short of true ones.
+    EXPECT_NEAR(toDegrees(start), c.startDegrees, 2e-3);
+    EXPECT_NEAR(toDegrees(end), c.endDegrees, 2e-3);
+    // Brought into range by whole turns, each still points where the
+    // drawing's own degrees put it.
+    const double radiansPerDegree = calc::kCompassPi / 180;
+    EXPECT_TRUE(sameDirection(start, (270.0 - c.azimuth - c.displacement) * radiansPerDegree))
+        << toDegrees(start);
+    EXPECT_TRUE(sameDirection(end, (270.0 - c.displacement) * radiansPerDegree)) << toDegrees(end);
     EXPECT_EQ(arc.colour, calc::kBlue);
     EXPECT_EQ(arc.penWidth, 2);
     EXPECT_EQ(surface.penWidth, 2);
@@ -278,7 +297,7 @@ TEST(DrawAzimuthArc, HugeDisplacementStillGivesDirectionsInOneTurn) {
     for (float angle : {surface.drawn[0].at[3], surface.drawn[0].at[4]}) {
         EXPECT_TRUE(std::isfinite(angle));
         EXPECT_GE(angle, 0.0f);
-        EXPECT_LE(angle, 2 * calc::kCompassPi);
+        EXPECT_LE(angle, static_cast<float>(kTurn));
     }
 }
 

@@ -38,3 +38,22 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Makes `directory` the process's working directory for as long as it lives,
+// and goes back to the one before, also when a test fails or throws.
+class InWorkingDirectory {
+public:
+    explicit InWorkingDirectory(const std::filesystem::path& directory)
+        : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(directory);
+    }
+    ~InWorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(m_previous, ignored);
+    }
+    InWorkingDirectory(const InWorkingDirectory&) = delete;
+    InWorkingDirectory& operator=(const InWorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path m_previous;
+};

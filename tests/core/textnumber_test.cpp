@@ -19,32 +19,39 @@ struct Reading {
 
 class TextToNumberReads : public testing::TestWithParam<Reading> {};
 
+// Exactly: the number read is the double nearest to the text's number.
 TEST_P(TextToNumberReads, TheNumberAtTheStart) {
-    EXPECT_DOUBLE_EQ(calc::TextToNumber(GetParam().text), GetParam().value) << GetParam().text;
+    EXPECT_EQ(calc::TextToNumber(GetParam().text), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, TextToNumberReads,
-    testing::Values(Reading{"whole", "35", 35}, Reading{"fraction", "27.69", 27.69},
-                    Reading{"negative", "-80", -80}, Reading{"plus", "+13", 13},
-                    Reading{"leadingPeriod", ".5", 0.5}, Reading{"trailingPeriod", "5.", 5},
-                    Reading{"blanksAround", "  19  ", 19},
-                    Reading{"blanksInsideDigits", "1 2 3.4 5", 123.45},
-                    Reading{"blankAfterSign", "- 5", -5}, Reading{"tabsAndLineFeeds", "\t4\n2", 42},
-                    Reading{"exponentE", "1.5E3", 1500}, Reading{"exponentLowerE", "2e-2", 0.02},
-                    Reading{"exponentD", "1.5D3", 1500}, Reading{"exponentLowerD", "25d-1", 2.5},
-                    Reading{"exponentPlus", "3E+2", 300}, Reading{"exponentWithoutDigits", "7E", 7},
-                    Reading{"commaEnds", "27,69", 27}, Reading{"letterEnds", "12abc", 12},
-                    Reading{"secondPeriodEnds", "1.2.3", 1.2},
-                    Reading{"carriageReturnEnds", "4\r2", 4}, Reading{"hexUpper", "&HFF", 255},
-                    Reading{"hexLower", "&h1f", 31}, Reading{"hexEndsAtNonDigit", "&H1G", 1},
-                    Reading{"octal", "&O17", 15}, Reading{"octalLower", "&o777", 511},
-                    Reading{"octalEndsAtEight", "&O78", 7}, Reading{"empty", "", 0},
-                    Reading{"onlyBlanks", "   ", 0}, Reading{"word", "abc", 0},
-                    Reading{"onlySign", "-", 0}, Reading{"onlyPeriod", ".", 0},
-                    Reading{"ampersandAlone", "&", 0}, Reading{"tinyUnderflowsToZero", "1E-400", 0},
-                    Reading{"manyLeadingZeros", "0000000000000000000000012.5", 12.5},
-                    Reading{"hugeExponentOnZero", "0E999999999999", 0}),
+    testing::Values(
+        Reading{"whole", "35", 35}, Reading{"fraction", "27.69", 27.69},
+        Reading{"negative", "-80", -80}, Reading{"plus", "+13", 13},
+        Reading{"leadingPeriod", ".5", 0.5}, Reading{"trailingPeriod", "5.", 5},
+        Reading{"blanksAround", "  19  ", 19}, Reading{"blanksInsideDigits", "1 2 3.4 5", 123.45},
+        Reading{"blankAfterSign", "- 5", -5}, Reading{"tabsAndLineFeeds", "\t4\n2", 42},
+        Reading{"exponentE", "1.5E3", 1500}, Reading{"exponentLowerE", "2e-2", 0.02},
+        Reading{"exponentD", "1.5D3", 1500}, Reading{"exponentLowerD", "25d-1", 2.5},
+        Reading{"exponentPlus", "3E+2", 300}, Reading{"exponentWithoutDigits", "7E", 7},
+        Reading{"commaEnds", "27,69", 27}, Reading{"letterEnds", "12abc", 12},
+        Reading{"secondPeriodEnds", "1.2.3", 1.2}, Reading{"carriageReturnEnds", "4\r2", 4},
+        Reading{"hexUpper", "&HFF", 255}, Reading{"hexLower", "&h1f", 31},
+        Reading{"hexEndsAtNonDigit", "&H1G", 1}, Reading{"octal", "&O17", 15},
+        Reading{"octalLower", "&o777", 511}, Reading{"octalEndsAtEight", "&O78", 7},
+        // 2^57 + 24 and 2^57 + 17: nearer to 2^57 + 32 than to 2^57.
+        Reading{"hexBeyond53BitsRoundsToNearest", "&H200000000000018", 0x1.0000000000001p57},
+        Reading{"octalBeyond53BitsRoundsToNearest", "&O10000000000000000021", 0x1.0000000000001p57},
+        // 2^120 + 2^67 + 1: just past the halfway point, by a bit
+        // beyond the first 64.
+        Reading{"hexBeyond64BitsRoundsOnce", "&H1000000000000080000000000000001",
+                0x1.0000000000001p120},
+        Reading{"empty", "", 0}, Reading{"onlyBlanks", "   ", 0}, Reading{"word", "abc", 0},
+        Reading{"onlySign", "-", 0}, Reading{"onlyPeriod", ".", 0},
+        Reading{"ampersandAlone", "&", 0}, Reading{"tinyUnderflowsToZero", "1E-400", 0},
+        Reading{"manyLeadingZeros", "0000000000000000000000012.5", 12.5},
+        Reading{"hugeExponentOnZero", "0E999999999999", 0}),
     [](const testing::TestParamInfo<Reading>& info) { return info.param.name; });
 
 TEST(TextToNumber, LargestDoubleStillReads) {

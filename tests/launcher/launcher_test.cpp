@@ -1,4 +1,5 @@
 #include "buildstarter.h"
+#include "core/tempdir.h"
 #include "launcherwindow.h"
 #include "ui/twips.h"
 #include "uitestsupport.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -30,15 +33,14 @@ protected:
         for (const char* name : {"drevik", "korvel"}) {
             writeStandIn(name);
         }
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(workDir);
+        inWork.emplace(workDir.toStdString());
         window =
             std::make_unique<launcher::LauncherWindow>(installDir, reporter, [this] { ++ends; });
         window->show();
     }
     void TearDown() override {
         window.reset();
-        QDir::setCurrent(m_previous);
+        inWork.reset();
     }
 
     void writeStandIn(const QString& name) {
@@ -84,10 +86,8 @@ protected:
     QString recordDir;
     RecordingReporter reporter;
     int ends = 0;
+    std::optional<InWorkingDirectory> inWork;
     std::unique_ptr<launcher::LauncherWindow> window;
-
-private:
-    QString m_previous;
 };
 
 TEST_F(LauncherTest, EachButtonStartsItsBuildWithNoArgumentsInTheWorkingDirectory) {

@@ -124,8 +124,6 @@ protected:
         : t(texts) {}
 
     void SetUp() override {
-        m_previous = fs::current_path();
-        fs::current_path(dir.path());
         calcui::RegisterCalculatorWindows(*t.forms);
         t.forms->setFactory(FormId::Illustrations, nullptr);
         t.forms->startUp();
@@ -137,8 +135,6 @@ protected:
         ASSERT_NE(lin1, nullptr);
         ASSERT_TRUE(lin1->isVisible());
     }
-    void TearDown() override { fs::current_path(m_previous); }
-
     QPushButton* button(const char* name) { return lin1->findChild<QPushButton*>(name); }
     QLineEdit* pozia() { return lin1->findChild<QLineEdit*>("POZIA"); }
     void clickStart() { QTest::mouseClick(button("START"), Qt::LeftButton); }
@@ -150,11 +146,9 @@ protected:
     }
 
     TempDir dir;
+    InWorkingDirectory inDir{dir.path()};
     TestForms t;
     calcui::Form* lin1 = nullptr;
-
-private:
-    fs::path m_previous;
 };
 
 TEST_F(CompassWindowTest, OpensWithItsControls) {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -26,8 +27,6 @@ protected:
     explicit MainWindowTest(const calc::LanguageTable& texts = calc::EnglishTable()) : t(texts) {}
 
     void SetUp() override {
-        m_previous = fs::current_path();
-        fs::current_path(dir.path());
         calcui::RegisterCalculatorWindows(*t.forms);
         t.forms->setFactory(FormId::LIN1, nullptr);
         t.forms->setFactory(FormId::Illustrations, nullptr);
@@ -35,8 +34,6 @@ protected:
         tv = t.forms->find(FormId::TV);
         ASSERT_NE(tv, nullptr);
     }
-    void TearDown() override { fs::current_path(m_previous); }
-
     QLineEdit* box(const char* name) { return tv->findChild<QLineEdit*>(name); }
     QPushButton* button(const char* name) { return tv->findChild<QPushButton*>(name); }
     void type(const char* name, const QString& text) {
@@ -46,11 +43,9 @@ protected:
     void clickStart() { QTest::mouseClick(button("Gprog"), Qt::LeftButton); }
 
     TempDir dir;
+    InWorkingDirectory inDir{dir.path()};
     TestForms t;
     calcui::Form* tv = nullptr;
-
-private:
-    fs::path m_previous;
 };
 
 TEST_F(MainWindowTest, OpensWithTheDefaults) {
@@ -202,6 +197,11 @@ struct Placement {
     int left, top, width, height;
 };
 
+struct LinePlacement {
+    const char* name;
+    int x1, y1, x2, y2;
+};
+
 TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
     const Placement placements[] = {
         {"NAPR", 3360, 3720, 1395, 315},   {"cmdExit", 5280, 360, 615, 495},
@@ -222,8 +222,21 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(control->geometry(), calcui::twipsRect(p.left, p.top, p.width, p.height))
             << p.name;
     }
-    for (const char* line : {"Line1", "Line2", "Line3", "Line4", "Line5", "Line6"}) {
-        EXPECT_NE(tv->findChild<QWidget*>(line), nullptr) << line;
+    // A line covers both its end points, whichever way round it is given.
+    const LinePlacement lines[] = {
+        {"Line6", 2280, 2280, 2280, 1200}, {"Line5", 480, 3600, 6120, 3600},
+        {"Line4", 4920, 120, 4920, 960},   {"Line3", 1920, 960, 1920, 120},
+        {"Line2", 1920, 120, 4920, 120},   {"Line1", 1920, 960, 4920, 960},
+    };
+    for (const LinePlacement& l : lines) {
+        QWidget* line = tv->findChild<QWidget*>(l.name);
+        ASSERT_NE(line, nullptr) << l.name;
+        const QPoint from = calcui::twipsPoint(l.x1, l.y1);
+        const QPoint to = calcui::twipsPoint(l.x2, l.y2);
+        EXPECT_TRUE(line->geometry().contains(from)) << l.name;
+        EXPECT_TRUE(line->geometry().contains(to)) << l.name;
+        EXPECT_EQ(line->width(), std::abs(to.x() - from.x()) + 1) << l.name;
+        EXPECT_EQ(line->height(), std::abs(to.y() - from.y()) + 1) << l.name;
     }
 }
 

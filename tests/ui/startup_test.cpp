@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -42,8 +44,7 @@ public:
 class StartUp : public testing::Test {
 protected:
     void start(const calc::LanguageTable& texts, const std::string& programDirectory) {
-        m_previous = fs::current_path();
-        fs::current_path(work.path());
+        inWork.emplace(work.path());
         forms = std::make_unique<calcui::Forms>(
             calcui::Environment{.texts = &texts,
                                 .programDirectory = programDirectory,
@@ -55,9 +56,6 @@ protected:
     void TearDown() override {
         forms.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (!m_previous.empty()) {
-            fs::current_path(m_previous);
-        }
     }
     calcui::Form* window(FormId id) { return forms->find(id); }
     template <class T> T* control(FormId id, const char* name) {
@@ -68,12 +66,10 @@ protected:
     }
 
     TempDir work;
+    std::optional<InWorkingDirectory> inWork;
     VisibilityReporter reporter;
     ShownWindows shown;
     std::unique_ptr<calcui::Forms> forms;
-
-private:
-    fs::path m_previous;
 };
 
 const std::string kInstalled = DISH_PICTURE_DIRECTORY;
@@ -143,8 +139,7 @@ struct Outcome {
 
 Outcome runBuild(const calc::LanguageTable& texts) {
     TempDir work;
-    const fs::path previous = fs::current_path();
-    fs::current_path(work.path());
+    const InWorkingDirectory inWork(work.path());
     RecordingReporter reporter;
     Outcome outcome;
     {
@@ -169,7 +164,6 @@ Outcome runBuild(const calc::LanguageTable& texts) {
         outcome.drawing = compass->grab().toImage();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    fs::current_path(previous);
     EXPECT_TRUE(reporter.messages.isEmpty()) << reporter.messages.join('\n').toStdString();
     return outcome;
 }

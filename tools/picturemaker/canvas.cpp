@@ -15,14 +15,17 @@ const QColor Canvas::kGround(0x9c, 0xc0, 0x7a);
 namespace {
 
 QPointF polar(QPointF centre, double radius, double degreesCounterclockwise) {
-    const double a = degreesCounterclockwise * M_PI / 180.0;
+    const double a = Radians(degreesCounterclockwise);
     return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
 }
 
 } // namespace
 
-Canvas::Canvas() : m_image(kWidth, kHeight, QImage::Format_RGB32) {
+Canvas::Canvas()
+    : m_image(kWidth, kHeight, QImage::Format_RGB32),
+      m_owner(static_cast<std::size_t>(kWidth) * kHeight, kBackground) {
     m_image.fill(kPaper);
+    m_before = m_image.copy();
     m_painter.begin(&m_image);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -31,17 +34,77 @@ Canvas::Canvas() : m_image(kWidth, kHeight, QImage::Format_RGB32) {
     m_painter.setClipRect(QRect(0, 0, kVisibleWidth, kVisibleHeight));
 }
 
-QImage Canvas::finish() {
+void Canvas::shape(const QString& name) {
+    claimPainted();
+    m_shapes.append(name);
+    m_current = static_cast<int>(m_shapes.size()) - 1;
+}
+
+void Canvas::background() {
+    claimPainted();
+    m_current = kBackground;
+}
+
+void Canvas::claimPainted() {
+    for (int y = 0; y < kHeight; ++y) {
+        const auto* now = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
+        const auto* before = reinterpret_cast<const QRgb*>(m_before.constScanLine(y));
+        for (int x = 0; x < kWidth; ++x) {
+            if (now[x] != before[x]) {
+                m_owner[static_cast<std::size_t>(y) * kWidth + x] = m_current;
+            }
+        }
+    }
+    m_before = m_image.copy();
+}
+
+Picture Canvas::finish() {
+    claimPainted();
     m_painter.end();
-    return m_image;
+    return {m_image, clashes()};
+}
+
+QStringList Canvas::clashes() const {
+    QStringList found;
+    for (std::size_t i = 0; i < m_texts.size(); ++i) {
+        const PlacedText& placed = m_texts[i];
+        QStringList touched;
+        for (const QRectF& line : placed.lines) {
+            const QRect pixels = line.toAlignedRect() & QRect(0, 0, kWidth, kHeight);
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                    const int owner = m_owner[static_cast<std::size_t>(y) * kWidth + x];
+                    if (owner != kBackground && !touched.contains(m_shapes[owner])) {
+                        touched.append(m_shapes[owner]);
+                    }
+                }
+            }
+        }
+        for (const QString& shape : touched) {
+            found.append(QStringLiteral("text \"%1\" touches the %2").arg(placed.text, shape));
+        }
+        for (std::size_t j = i + 1; j < m_texts.size(); ++j) {
+            const auto meets = [&placed](const QRectF& other) {
+                return std::any_of(placed.lines.begin(), placed.lines.end(),
+                                   [&other](const QRectF& line) { return line.intersects(other); });
+            };
+            if (std::any_of(m_texts[j].lines.begin(), m_texts[j].lines.end(), meets)) {
+                found.append(QStringLiteral("text \"%1\" meets text \"%2\"")
+                                 .arg(placed.text, m_texts[j].text));
+            }
+        }
+    }
+    return found;
 }
 
 void Canvas::page(const QString& heading) {
+    shape(QStringLiteral("frame"));
     m_painter.setPen(QPen(kInk, 2));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRectF(2, 2, kVisibleWidth - 5, kVisibleHeight - 5));
     text(QRectF(kButtonsRight + 8, 12, kVisibleWidth - kButtonsRight - 20, 24), {heading}, 17, kInk,
          true);
+    shape(QStringLiteral("heading rule"));
     m_painter.setPen(QPen(kAccent, 2));
     m_painter.drawLine(QPointF(kButtonsRight + 8, 40), QPointF(kVisibleWidth - 12, 40));
 }
@@ -65,13 +128,22 @@ void Canvas::text(const QRectF& box, const QStringList& lines, double pixelSize,
             break;
         }
     }
+    claimPainted();
     m_painter.setFont(font);
     m_painter.setPen(colour);
     const double step = QFontMetricsF(font).lineSpacing();
+    PlacedText placed{lines.join(QLatin1Char(' ')), {}};
     for (int i = 0; i < lines.size(); ++i) {
         const QRectF line(box.left(), box.top() + i * step, box.width(), step);
-        m_painter.drawText(line, static_cast<int>(align | Qt::AlignVCenter), lines[i]);
+        QRectF drawn;
+        m_painter.drawText(line, static_cast<int>(align | Qt::AlignVCenter), lines[i], &drawn);
+        if (!lines[i].trimmed().isEmpty()) {
+            placed.lines.push_back(drawn);
+        }
     }
+    m_texts.push_back(placed);
+    // The text's own pixels belong to no shape.
+    m_before = m_image.copy();
 }
 
 void Canvas::arrowHead(QPointF tip, double directionDegrees, const QColor& colour, double size) {

@@ -4,9 +4,33 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <numbers>
+#include <vector>
+
+// The pictures are laid out in degrees; Qt and the C library work in radians.
+constexpr double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+constexpr double Degrees(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
+
+// A finished picture, and every place where one of its texts touches a drawn
+// shape or another text.
+struct Picture {
+    QImage image;
+    QStringList clashes;
+};
+
 // One picture being drawn, with the pieces every picture shares so that all
 // of them look alike: the paper, the heading, fitted text, the dish and the
 // satellite.
+//
+// The canvas keeps its texts clear of its shapes: whatever is painted after
+// shape() belongs to the shape named, up to the next shape() or background();
+// what is painted after background() is ground that texts may lie on. Each
+// pixel belongs to whatever painted it last, texts aside; finish() lists each
+// text whose lines cover a pixel of a shape or meet another text's lines.
 class Canvas {
 public:
     // The picture box's size; the window shows only its top-left part, and
@@ -27,7 +51,9 @@ public:
     Canvas();
 
     QPainter& painter() { return m_painter; }
-    QImage finish();
+    void shape(const QString& name);
+    void background();
+    Picture finish();
 
     // Paper, a frame round the visible part and the heading right of the
     // buttons.
@@ -42,6 +68,22 @@ public:
     void satellite(QPointF centre, double scale = 1.0, double opacity = 1.0);
 
 private:
+    struct PlacedText {
+        QString text;
+        std::vector<QRectF> lines;
+    };
+    static constexpr int kBackground = -1;
+
+    // Gives the pixels painted since the last call to the current shape, or
+    // to the background.
+    void claimPainted();
+    QStringList clashes() const;
+
     QImage m_image;
     QPainter m_painter;
+    QImage m_before;
+    std::vector<int> m_owner;
+    QStringList m_shapes;
+    int m_current = kBackground;
+    std::vector<PlacedText> m_texts;
 };

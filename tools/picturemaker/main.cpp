@@ -5,29 +5,28 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
-bool writeBuild(const QDir& directory, const calc::IllustrationsTexts& files,
-                const PictureTexts& texts) {
-    const std::pair<std::string_view, QImage> pictures[] = {
-        {files.titlePicture, DrawTitlePicture(texts)},
-        {files.pictures[0], DrawAzimuthPicture(texts)},
-        {files.pictures[1], DrawElevationPicture(texts)},
-        {files.pictures[2], DrawCompassPicture(texts)},
+// A picture and the path the build reads it from.
+struct NamedPicture {
+    QString path;
+    Picture picture;
+};
+
+void drawBuild(std::vector<NamedPicture>& drawn, const QDir& directory,
+               const calc::IllustrationsTexts& files, const PictureTexts& texts) {
+    const auto path = [&directory](std::string_view literal) {
+        return QString::fromStdString(
+            calc::InstallationPath(directory.path().toStdString(), literal));
     };
-    for (const auto& [literal, image] : pictures) {
-        const QString path =
-            QString::fromStdString(calc::InstallationPath(directory.path().toStdString(), literal));
-        if (!image.save(path, "BMP")) {
-            std::fprintf(stderr, "picturemaker: cannot write %s\n", qPrintable(path));
-            return false;
-        }
-    }
-    return true;
+    drawn.push_back({path(files.titlePicture), DrawTitlePicture(texts)});
+    drawn.push_back({path(files.pictures[0]), DrawAzimuthPicture(texts)});
+    drawn.push_back({path(files.pictures[1]), DrawElevationPicture(texts)});
+    drawn.push_back({path(files.pictures[2]), DrawCompassPicture(texts)});
 }
 
 } // namespace
@@ -48,8 +47,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "picturemaker: cannot make %s\n", argv[1]);
         return 1;
     }
-    const bool written =
-        writeBuild(directory, calc::EnglishTable().illustrations, EnglishPictureTexts()) &&
-        writeBuild(directory, calc::RussianTable().illustrations, RussianPictureTexts());
-    return written ? 0 : 1;
+    std::vector<NamedPicture> drawn;
+    drawBuild(drawn, directory, calc::EnglishTable().illustrations, EnglishPictureTexts());
+    drawBuild(drawn, directory, calc::RussianTable().illustrations, RussianPictureTexts());
+    // A text that runs into a drawing fails the build, and no picture is
+    // written.
+    bool clear = true;
+    for (const NamedPicture& named : drawn) {
+        for (const QString& clash : named.picture.clashes) {
+            std::fprintf(stderr, "picturemaker: %s: %s\n", qPrintable(named.path),
+                         clash.toUtf8().constData());
+            clear = false;
+        }
+    }
+    if (!clear) {
+        return 1;
+    }
+    for (const NamedPicture& named : drawn) {
+        if (!named.picture.image.save(named.path, "BMP")) {
+            std::fprintf(stderr, "picturemaker: cannot write %s\n", qPrintable(named.path));
+            return 1;
+        }
+    }
+    return 0;
 }
