@@ -1,7 +1,9 @@
 #include "compassdrawing.h"
 
+#include "azimuth.h"
 #include "drawingsurface.h"
 #include "singleprecision.h"
+#include "textnumber.h"
 
 #include <cmath>
 #include <numbers>
@@ -116,6 +118,28 @@ void DrawAzimuthLabel(DrawingSurface& surface, float theta, std::string_view azi
     std::string label = "alfa=";
     label += azimuthText;
     surface.text(label);
+}
+
+void ClearDiagram(DrawingSurface& surface) {
+    surface.clear();
+    surface.setDrawMode(DrawMode::Copy);
+    surface.setPenWidth(1);
+    surface.setFillStyle(FillStyle::Solid);
+}
+
+void DrawCrosses(DrawingSurface& surface, std::string_view displacement) {
+    DrawCross(surface, 0.0f);
+    surface.setPenWidth(5);
+    DrawCross(surface, ToSingle(TextToNumber(displacement)));
+}
+
+void DrawDirection(DrawingSurface& surface, std::string_view displacement, const Azimuth& azimuth) {
+    surface.setPenWidth(8);
+    const double v = TextToNumber(displacement);
+    const float theta = ToSingle(v + azimuth.degrees);
+    DrawDirectionLine(surface, theta);
+    DrawAzimuthArc(surface, ToSingle(v), azimuth.degrees);
+    DrawAzimuthLabel(surface, theta, azimuth.text);
 }
 
 } // namespace calc

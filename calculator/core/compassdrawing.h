@@ -6,6 +6,7 @@
 namespace calc {
 
 class DrawingSurface;
+struct Azimuth;
 
 // The compass diagram is a map turned half a turn: south at the top, north at
 // the bottom, east on the left, west on the right, azimuths growing clockwise
@@ -69,5 +70,23 @@ void DrawAzimuthArc(DrawingSurface& surface, float displacement, float azimuth);
 // "alfa=" and the azimuth's display text, in black, 300 twips left of and
 // 200 below the direction line's far end. Leaves the foreground black.
 void DrawAzimuthLabel(DrawingSurface& surface, float theta, std::string_view azimuthText);
+
+// What the compass window's START draws, in three parts around its yield and
+// its reading of the hand-off file. The displacement is given as the text the
+// user typed (TextToNumber, held as a single-precision float).
+
+// Erases the surface and sets plain copy, pen width 1 and solid fill; the
+// foreground colour stays as the run before left it.
+void ClearDiagram(DrawingSurface& surface);
+
+// The fixed cross with pen width 1, then the cross turned by the displacement
+// with pen width 5. A displacement beyond the float range throws Overflow
+// after the fixed cross is drawn.
+void DrawCrosses(DrawingSurface& surface, std::string_view displacement);
+
+// With pen width 8, the direction line at displacement plus azimuth; then the
+// azimuth arc and the azimuth label. Leaves the foreground black and the pen
+// width 2.
+void DrawDirection(DrawingSurface& surface, std::string_view displacement, const Azimuth& azimuth);
 
 } // namespace calc

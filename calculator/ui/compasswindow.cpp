@@ -3,8 +3,6 @@
 #include "controls.h"
 #include "core/azimuth.h"
 #include "core/compassdrawing.h"
-#include "core/singleprecision.h"
-#include "core/textnumber.h"
 #include "forms.h"
 #include "lang/language.h"
 #include "twips.h"
@@ -15,24 +13,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace calcui {
-
-namespace {
-
-// Runs an action when it goes out of scope, however the scope is left.
-template <class Action> class AtScopeEnd {
-public:
-    explicit AtScopeEnd(Action action) : m_action(std::move(action)) {}
-    ~AtScopeEnd() { m_action(); }
-    AtScopeEnd(const AtScopeEnd&) = delete;
-    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
-
-private:
-    Action m_action;
-};
-
-} // namespace
 
 CompassWindow::CompassWindow(Forms& forms)
     : Form(forms, FormId::LIN1), m_surface(*this, twipsSize(5010, 3315)) {
@@ -62,20 +45,11 @@ void CompassWindow::setTexts() {
 
 void CompassWindow::START_Click() {
     ++m_runs;
-    const AtScopeEnd ended([this] { runEnded(); });
+    const auto ended = qScopeGuard([this] { runEnded(); });
 
-    m_surface.clear();
-    m_surface.setDrawMode(calc::DrawMode::Copy);
-    m_surface.setPenWidth(1);
-    m_surface.setFillStyle(calc::FillStyle::Solid);
-
-    calc::DrawCross(m_surface, 0.0f);
-
-    m_surface.setPenWidth(5);
+    calc::ClearDiagram(m_surface);
     YGOL = POZIA->text().toStdString();
-    const float displacement = calc::ToSingle(calc::TextToNumber(YGOL));
-
-    calc::DrawCross(m_surface, displacement);
+    calc::DrawCrosses(m_surface, YGOL);
 
     // Pending events run to completion here, a second START and a calculation
     // in the main window included.
@@ -86,16 +60,11 @@ void CompassWindow::START_Click() {
     }
 
     calc::DrawCentreDot(m_surface);
-    m_surface.setPenWidth(8);
-
     const calc::Azimuth azimuth = calc::ReadAzimuth();
-
-    const float theta = calc::ToSingle(calc::TextToNumber(YGOL) + azimuth.degrees);
-    calc::DrawDirectionLine(m_surface, theta);
-
-    calc::DrawAzimuthArc(m_surface, calc::ToSingle(calc::TextToNumber(YGOL)), azimuth.degrees);
-
-    calc::DrawAzimuthLabel(m_surface, theta, azimuth.text);
+    // The displacement is read from YGOL again, not kept from before the
+    // yield: a START run inside the yield has copied POZIA's text anew, and
+    // this run draws its direction for that copy.
+    calc::DrawDirection(m_surface, YGOL, azimuth);
 }
 
 void CompassWindow::CMDEXIT_Click() {
@@ -128,11 +97,6 @@ void CompassWindow::runEnded() {
 void CompassWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_surface.image());
-}
-
-void CompassWindow::resizeEvent(QResizeEvent* event) {
-    m_surface.cover(size());
-    Form::resizeEvent(event);
 }
 
 } // namespace calcui

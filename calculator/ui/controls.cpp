@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "caption.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -35,7 +36,7 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QSt
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption) {
-    auto* label = new QLabel(parent);
+    auto* label = new CaptionLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setText(caption);

@@ -20,7 +20,8 @@ inline QString tableText(std::string_view text) {
 QPushButton* makeButton(QWidget* parent, const char* name, QRect twips, const QString& caption);
 QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QString& text);
 // A left-aligned label that keeps the blanks of its caption and wraps it at
-// blanks where it does not fit its width. It takes no focus.
+// blanks where it does not fit its width, as captionLayout lays it out. It
+// takes no focus.
 QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption);
 
 // A line drawn on its window between two points given in twips. It lies under

@@ -1,11 +1,16 @@
 #include "qtdrawingsurface.h"
 
+#include "caption.h"
 #include "twips.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 
 namespace calcui {
@@ -23,6 +28,25 @@ QPointF pixels(float x, float y) {
 
 double degrees(float radians) {
     return radians * 180.0 / std::numbers::pi;
+}
+
+// A figure's centre, in pixels, moved onto the image's pixel grid: the middle
+// of a device pixel for a figure an odd number of device pixels across, a
+// pixel corner for an even one, so that a dot comes out the same on every side.
+QPointF onGrid(QPointF centre, int deviceExtent, qreal pixelRatio) {
+    const auto snap = [&](double logical) {
+        const double device = logical * pixelRatio;
+        const double placed = deviceExtent % 2 ? std::floor(device) + 0.5 : std::round(device);
+        return placed / pixelRatio;
+    };
+    return {snap(centre.x()), snap(centre.y())};
+}
+
+// `figure` with room for a pen of `penWidth` pixels (and its round caps) and
+// for a smoothed edge.
+QRectF around(const QRectF& figure, int penWidth) {
+    const double margin = penWidth / 2.0 + 1;
+    return figure.adjusted(-margin, -margin, margin, margin);
 }
 
 QImage blankImage(QSize size, qreal pixelRatio) {
@@ -54,9 +78,15 @@ void QtDrawingSurface::cover(QSize size) {
     m_image = std::move(larger);
 }
 
-// The old window system drew without smoothing, and so does this surface:
-// drawing the same figure twice gives the same pixels as drawing it once.
-void QtDrawingSurface::begin(QPainter& painter) {
+// Lines and arcs are drawn without smoothing, as the old window system drew
+// them: their colour is exact, and drawing the same figure twice gives the
+// same pixels as drawing it once.
+// The image first grows to hold what is drawn (`reach`, in pixels), so that
+// the whole diagram is kept, whatever the window's size when it was drawn.
+void QtDrawingSurface::begin(QPainter& painter, const QRectF& reach) {
+    const double limit = twipsToPixels(std::numeric_limits<std::int16_t>::max());
+    cover(QSize(static_cast<int>(std::ceil(std::clamp(reach.right(), 0.0, limit))) + 1,
+                static_cast<int>(std::ceil(std::clamp(reach.bottom(), 0.0, limit))) + 1));
     painter.begin(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -75,8 +105,8 @@ void QtDrawingSurface::clear() {
     changed();
 }
 
-void QtDrawingSurface::setDrawMode(calc::DrawMode mode) {
-    m_drawMode = mode;
+void QtDrawingSurface::setDrawMode(calc::DrawMode) {
+    // Plain copy is the only mode there is, and every painting already copies.
 }
 
 void QtDrawingSurface::setPenWidth(int pixels) {
@@ -92,20 +122,28 @@ void QtDrawingSurface::setForeColour(calc::Colour colour) {
 }
 
 void QtDrawingSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
+    const QPointF from = pixels(x1, y1);
+    const QPointF to = pixels(x2, y2);
     QPainter painter;
-    begin(painter);
+    begin(painter, around(QRectF(from, to).normalized(), m_penWidth));
     painter.setPen(QPen(toQColor(colour), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(pixels(x1, y1), pixels(x2, y2));
+    painter.drawLine(from, to);
     changed();
 }
 
+// Dots are small (an end dot is some 7 pixels across); drawn centred on the
+// pixel grid with a whole radius, they come out round, the same on every side.
 void QtDrawingSurface::circle(float x, float y, float radius) {
+    const qreal ratio = m_image.devicePixelRatio();
+    const int deviceRadius = static_cast<int>(std::lround(radius * pixelsPerTwip() * ratio));
+    const int deviceExtent = 2 * deviceRadius + static_cast<int>(std::lround(m_penWidth * ratio));
+    const double r = deviceRadius / ratio;
+    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
     QPainter painter;
-    begin(painter);
+    begin(painter, around(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), m_penWidth));
     painter.setPen(QPen(foreground(), m_penWidth));
     painter.setBrush(m_fillStyle == calc::FillStyle::Solid ? QBrush(Qt::black) : QBrush());
-    const double r = radius * pixelsPerTwip();
-    painter.drawEllipse(pixels(x, y), r, r);
+    painter.drawEllipse(centre, r, r);
     changed();
 }
 
@@ -118,23 +156,26 @@ void QtDrawingSurface::arc(float x, float y, float radius, float start, float en
         // Start and end coincide only for an azimuth of 0: nothing to mark.
         return;
     }
-    QPainter painter;
-    begin(painter);
-    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.setBrush(Qt::NoBrush);
     const double r = radius * pixelsPerTwip();
     const QPointF centre = pixels(x, y);
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    QPainter painter;
+    begin(painter, around(bounds, m_penWidth));
+    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
     // Qt counts arcs in sixteenths of a degree, counterclockwise from 3 o'clock.
     painter.drawArc(bounds, qRound(degrees(start) * 16), qRound(sweep * 16));
     changed();
 }
 
 void QtDrawingSurface::point(float x, float y) {
+    const qreal ratio = m_image.devicePixelRatio();
+    const int deviceExtent = static_cast<int>(std::lround(m_penWidth * ratio));
+    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
     QPainter painter;
-    begin(painter);
+    begin(painter, around(QRectF(centre, centre), m_penWidth));
     painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPoint(pixels(x, y));
+    painter.drawPoint(centre);
     changed();
 }
 
@@ -142,17 +183,19 @@ void QtDrawingSurface::setTextPosition(float x, float y) {
     m_textPosition = QPointF(x, y);
 }
 
+// Text is drawn as the window's labels draw theirs: laid out in the window's
+// font for the window, smoothed, and starting on a whole pixel.
 void QtDrawingSurface::text(std::string_view text) {
-    QFont font = m_window.font();
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    const auto layout =
+        captionLayout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                      m_window.font(), &m_window, -1);
+    const QPointF position = pixels(m_textPosition.x(), m_textPosition.y());
+    const QPointF topLeft(std::round(position.x()), std::round(position.y()));
     QPainter painter;
-    begin(painter);
-    painter.setFont(font);
+    begin(painter, around(layout->boundingRect().translated(topLeft), 0));
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(foreground());
-    const QPointF topLeft = pixels(m_textPosition.x(), m_textPosition.y());
-    const QFontMetricsF metrics(font, &m_image);
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    layout->draw(&painter, topLeft);
     changed();
 }
 

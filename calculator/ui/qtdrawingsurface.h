@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 
 #include <optional>
 
@@ -14,10 +15,12 @@ class QWidget;
 
 namespace calcui {
 
-// The compass drawing surface of a window: an image as large as the window's
-// client area that the window shows in its paintEvent. Twips become pixels by
-// the screen's logical resolution. The drawing stays in the image until it is
-// cleared, so covering or resizing the window does not lose it.
+// The compass drawing surface of a window: an image that the window shows in
+// its paintEvent, as large as the window's client area to begin with and
+// growing to hold everything drawn on it. Twips become pixels by the screen's
+// logical resolution. The drawing stays in the image until it is cleared, so
+// covering or resizing the window does not lose it, and enlarging the window
+// shows the whole of it.
 class QtDrawingSurface : public calc::DrawingSurface {
 public:
     // Draws for `window`: its font for text, and its button-text colour until
@@ -27,8 +30,8 @@ public:
     Q_DISABLE_COPY(QtDrawingSurface)
 
     const QImage& image() const { return m_image; }
-    // Grows the image to cover `size`, keeping what is drawn; never shrinks it,
-    // so making the window smaller and larger again loses nothing.
+    // Grows the image to cover `size` (pixels), keeping what is drawn; never
+    // shrinks it.
     void cover(QSize size);
 
     void clear() override;
@@ -44,7 +47,7 @@ public:
     void text(std::string_view text) override;
 
 private:
-    void begin(QPainter& painter);
+    void begin(QPainter& painter, const QRectF& reach);
     QColor foreground() const;
     void changed();
 
@@ -52,7 +55,6 @@ private:
     QImage m_image;
     std::optional<QColor> m_foreground;
     int m_penWidth = 1;
-    calc::DrawMode m_drawMode = calc::DrawMode::Copy;
     calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
     QPointF m_textPosition; // twips
 };

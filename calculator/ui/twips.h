@@ -23,4 +23,8 @@ void installWindowFonts();
 // A font as the control tables give it: face, point size, bold.
 QFont tableFont(const char* family, double pointSize, bool bold = false);
 
+// How much wider, as a share of its own blank, the blank of the face that
+// `font`'s face stands in for is; 0 for a face that stands in for none.
+double blankWidening(const QFont& font);
+
 } // namespace calcui

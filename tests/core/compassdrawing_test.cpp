@@ -1,3 +1,4 @@
+#include "core/azimuth.h"
 #include "core/compassdrawing.h"
 #include "core/failure.h"
 #include "recordingsurface.h"
@@ -115,22 +116,14 @@ TEST(DrawCross, UsesTheCallersPenWidthAndFill) {
     EXPECT_EQ(surface.penWidth, 5);
 }
 
-// The two crosses, the centre dot, the direction line, the arc and the label,
-// as one START draws them.
-void drawWholeDiagram(RecordingSurface& surface, float displacement, float azimuth,
+// One START's drawing, as the compass window runs it, without its yield and
+// with the azimuth given instead of read from the hand-off file.
+void drawWholeDiagram(RecordingSurface& surface, const char* displacement, float azimuth,
                       const std::string& text) {
-    surface.clear();
-    surface.setDrawMode(calc::DrawMode::Copy);
-    surface.setPenWidth(1);
-    surface.setFillStyle(calc::FillStyle::Solid);
-    calc::DrawCross(surface, 0.0f);
-    surface.setPenWidth(5);
-    calc::DrawCross(surface, displacement);
+    calc::ClearDiagram(surface);
+    calc::DrawCrosses(surface, displacement);
     calc::DrawCentreDot(surface);
-    surface.setPenWidth(8);
-    calc::DrawDirectionLine(surface, displacement + azimuth);
-    calc::DrawAzimuthArc(surface, displacement, azimuth);
-    calc::DrawAzimuthLabel(surface, displacement + azimuth, text);
+    calc::DrawDirection(surface, displacement, calc::Azimuth{azimuth, text});
 }
 
 std::vector<Colour> endDotColours(const RecordingSurface& surface, std::size_t from) {
@@ -145,10 +138,10 @@ std::vector<Colour> endDotColours(const RecordingSurface& surface, std::size_t f
 
 TEST(WholeDiagram, FirstTwoEndDotsTakeTheColourLeftByTheRunBefore) {
     RecordingSurface surface;
-    drawWholeDiagram(surface, -20.0f, 180.0f, " 180");
+    drawWholeDiagram(surface, "-20", 180.0f, " 180");
     const std::vector<Colour> firstRun = endDotColours(surface, 0);
     const std::size_t secondRunStart = surface.drawn.size();
-    drawWholeDiagram(surface, -20.0f, 180.0f, " 180");
+    drawWholeDiagram(surface, "-20", 180.0f, " 180");
 
     const Colour red = calc::kRed;
     EXPECT_EQ(firstRun, (std::vector<Colour>{kDefault, kDefault, red, red, red, red, red, red}));
@@ -156,18 +149,29 @@ TEST(WholeDiagram, FirstTwoEndDotsTakeTheColourLeftByTheRunBefore) {
               (std::vector<Colour>{calc::kBlack, calc::kBlack, red, red, red, red, red, red}));
 }
 
-TEST(WholeDiagram, LeavesBlackAndPenWidthTwo) {
+TEST(WholeDiagram, EachPartHasItsPenWidthAndTheRunLeavesBlackAndTwo) {
     RecordingSurface surface;
-    drawWholeDiagram(surface, -20.0f, 180.0f, " 180");
+    surface.setPenWidth(7);
+    drawWholeDiagram(surface, "-20", 180.0f, " 180");
+    ASSERT_EQ(surface.drawn.size(), 25u);
+    EXPECT_EQ(surface.drawn[0].kind, Kind::Clear);
+    // The fixed cross, then the displaced one: each with two lines, four
+    // filled end dots and four labels.
+    for (std::size_t i = 1; i < 21; ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        EXPECT_EQ(surface.drawn[i].penWidth, i <= 10 ? 1 : 5);
+        if (surface.drawn[i].kind == Kind::Circle) {
+            EXPECT_TRUE(surface.drawn[i].filled);
+        }
+    }
+    EXPECT_EQ(surface.drawn[11].at, (std::vector<float>{2507, 198, 3533, 3018}));
     EXPECT_EQ(surface.foreground, calc::kBlack);
     EXPECT_EQ(surface.penWidth, 2);
-    EXPECT_EQ(surface.fillStyle, calc::FillStyle::Solid);
-    EXPECT_EQ(surface.drawMode, calc::DrawMode::Copy);
 }
 
 TEST(WholeDiagram, DirectionArcAndLabelForDisplacementMinus20Azimuth180) {
     RecordingSurface surface;
-    drawWholeDiagram(surface, -20.0f, 180.0f, " 180");
+    drawWholeDiagram(surface, "-20", 180.0f, " 180");
     const auto& last = surface.drawn;
     ASSERT_GE(last.size(), 4u);
     const auto& point = last[last.size() - 4];

@@ -1,5 +1,6 @@
 #include "buildstarter.h"
 #include "core/tempdir.h"
+#include "labellayout.h"
 #include "launcherwindow.h"
 #include "ui/twips.h"
 #include "uitestsupport.h"
@@ -156,6 +157,7 @@ TEST_F(LauncherTest, WindowAndCaptions) {
     // The two hidden labels are one-pixel strips.
     EXPECT_EQ(window->findChild<QWidget*>("Label1")->height(), calcui::twipsToPixels(15));
     EXPECT_EQ(window->findChild<QWidget*>("Label2")->height(), calcui::twipsToPixels(15));
+    EXPECT_EQ(labelCrossings(*window), QStringList{});
 }
 
 TEST(BuildPath, ProgramNameBesideTheLauncher) {

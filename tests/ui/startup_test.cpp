@@ -1,4 +1,5 @@
 #include "core/tempdir.h"
+#include "labellayout.h"
 #include "lang/language.h"
 #include "ui/application.h"
 #include "ui/calculatorapp.h"
@@ -188,6 +189,21 @@ TEST(EveryProgram, ReportsTheReleaseVersionAndItsDesktopEntry) {
     EXPECT_EQ(QCoreApplication::applicationVersion(), DISH_TEST_VERSION);
     EXPECT_EQ(QGuiApplication::desktopFileName(), DISH_TEST_DESKTOP_ENTRY);
     QCoreApplication::setApplicationName(name);
+}
+
+// Every label of every window, in both builds, draws its words inside its own
+// rectangle and clear of the window's lines and other controls.
+TEST(Labels, NoWordLeavesItsLabelOrCrossesALineOrAnotherControl) {
+    for (const calc::LanguageTable* texts : {&calc::EnglishTable(), &calc::RussianTable()}) {
+        TestForms t(*texts, kInstalled);
+        calcui::RegisterCalculatorWindows(*t.forms);
+        t.forms->startUp();
+        for (const FormId id : {FormId::TV, FormId::LIN1, FormId::Illustrations}) {
+            const calcui::Form* window = t.forms->find(id);
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(labelCrossings(*window), QStringList{}) << window->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace
