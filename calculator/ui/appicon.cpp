@@ -17,21 +17,36 @@ QList<QRgb> sixteenColours() {
             qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 }
 
-// Drawn on a 32-unit grid and scaled to the image; `colour` false draws in
-// black on white for the two-colour image.
-QImage drawIcon(int size, bool colour) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(colour ? qRgb(0, 0, 128) : qRgb(255, 255, 255));
-    QPainter p(&image);
-    p.scale(size / 32.0, size / 32.0);
+// How one image of the design is drawn: the window icon's two-colour and
+// 16-colour images as Windows drew them, hard-edged on a full square, or the
+// icon theme's image, smooth and in full colour on a rounded plate with a
+// transparent surround.
+enum class Style { TwoColour, SixteenColour, Theme };
+
+// The design, drawn on a 32-unit grid into a painter already scaled to it.
+void paintDesign(QPainter& p, Style style) {
+    const bool colour = style != Style::TwoColour;
     const QColor ink = colour ? QColor(255, 255, 255) : QColor(0, 0, 0);
     const QColor dishColour = colour ? QColor(192, 192, 192) : QColor(255, 255, 255);
 
-    // Ground.
-    if (colour) {
-        p.fillRect(QRectF(0, 26, 32, 6), QColor(0, 128, 0));
+    // Sky and ground.
+    if (style == Style::Theme) {
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath plate;
+        plate.addRoundedRect(QRectF(0, 0, 32, 32), 5, 5);
+        p.fillPath(plate, QColor(0, 0, 128));
+        // The ground as the plate's lower part, not by clipping, which not
+        // every paint device (SVG) carries over.
+        QPainterPath ground;
+        ground.addRect(QRectF(0, 26, 32, 6));
+        p.fillPath(plate.intersected(ground), QColor(0, 128, 0));
     } else {
-        p.fillRect(QRectF(0, 27, 32, 1), ink);
+        p.fillRect(QRectF(0, 0, 32, 32), colour ? QColor(0, 0, 128) : QColor(255, 255, 255));
+        if (colour) {
+            p.fillRect(QRectF(0, 26, 32, 6), QColor(0, 128, 0));
+        } else {
+            p.fillRect(QRectF(0, 27, 32, 1), ink);
+        }
     }
     // Stand.
     p.setPen(QPen(ink, 2));
@@ -45,7 +60,14 @@ QImage drawIcon(int size, bool colour) {
     bowl.moveTo(-9, 0);
     bowl.quadTo(0, 9, 9, 0);
     bowl.closeSubpath();
-    p.setPen(QPen(ink, 1.5));
+    QPen rim(ink, 1.5);
+    if (style == Style::Theme) {
+        // Round corners, so that an SVG, which gets the closed rim as an open
+        // line, draws the same corner as the images.
+        rim.setCapStyle(Qt::RoundCap);
+        rim.setJoinStyle(Qt::RoundJoin);
+    }
+    p.setPen(rim);
     p.setBrush(dishColour);
     p.drawPath(bowl);
     p.drawLine(QPointF(0, 0), QPointF(0, -6)); // feed arm
@@ -60,6 +82,14 @@ QImage drawIcon(int size, bool colour) {
     p.setBrush(colour ? QColor(0, 255, 255) : ink);
     p.drawRect(QRectF(20, 5, 3, 2));
     p.drawRect(QRectF(29, 5, 3, 2));
+}
+
+// One image of the window icon, reduced to its palette.
+QImage drawIcon(int size, bool colour) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    QPainter p(&image);
+    p.scale(size / 32.0, size / 32.0);
+    paintDesign(p, colour ? Style::SixteenColour : Style::TwoColour);
     p.end();
 
     const QList<QRgb> palette =
@@ -105,6 +135,22 @@ QByteArray dibOf(const QImage& image, int bitsPerPixel) {
 
 QList<QImage> ApplicationIconImages() {
     return {drawIcon(32, false), drawIcon(32, true), drawIcon(16, true)};
+}
+
+void PaintThemeIcon(QPainter& painter, qreal size) {
+    painter.save();
+    painter.scale(size / 32.0, size / 32.0);
+    paintDesign(painter, Style::Theme);
+    painter.restore();
+}
+
+QImage ThemeIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    PaintThemeIcon(p, size);
+    p.end();
+    return image;
 }
 
 QIcon ApplicationIcon() {

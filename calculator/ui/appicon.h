@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QList>
 
+class QPainter;
+
 namespace calcui {
 
 // The application icon shared by both builds and the launcher: a dish on its
@@ -14,5 +16,12 @@ QIcon ApplicationIcon();
 
 // The three images as a Windows .ico file.
 QByteArray ApplicationIconFile();
+
+// The same design for the desktop's icon theme: full colour with smooth
+// edges, on a rounded plate whose surround is transparent. Paints into a
+// square of `size` units at the painter's origin (any paint device, so also
+// a scalable one), or gives the image of `size` x `size` pixels.
+void PaintThemeIcon(QPainter& painter, qreal size);
+QImage ThemeIconImage(int size);
 
 } // namespace calcui

@@ -3,13 +3,16 @@
 #include "appicon.h"
 #include "twips.h"
 
+#include "dishrelease.h"
+
 #include <QApplication>
 
 namespace calcui {
 
 void SetUpApplication(const QString& name) {
     QApplication::setApplicationName(name);
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(dish::Version);
+    QApplication::setDesktopFileName(dish::DesktopFileName);
     QApplication::setWindowIcon(ApplicationIcon());
     installWindowFonts();
 }

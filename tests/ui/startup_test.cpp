@@ -1,12 +1,14 @@
 #include "core/tempdir.h"
 #include "labellayout.h"
 #include "lang/language.h"
+#include "ui/application.h"
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
 #include "ui/twips.h"
 #include "uitestsupport.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -176,6 +178,17 @@ TEST(BothBuilds, GiveTheSameNumbersFileAndDrawing) {
     EXPECT_EQ(russian.file, english.file);
     ASSERT_FALSE(english.drawing.isNull());
     EXPECT_EQ(russian.drawing, english.drawing);
+}
+
+// Every program reports the release's version and the desktop entry it
+// belongs to, by which the desktop (on Wayland) matches its windows to the
+// menu entry's name and icon.
+TEST(EveryProgram, ReportsTheReleaseVersionAndItsDesktopEntry) {
+    const QString name = QCoreApplication::applicationName();
+    calcui::SetUpApplication("Korvel");
+    EXPECT_EQ(QCoreApplication::applicationVersion(), DISH_TEST_VERSION);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), DISH_TEST_DESKTOP_ENTRY);
+    QCoreApplication::setApplicationName(name);
 }
 
 // Every label of every window, in both builds, draws its words inside its own
