@@ -48,7 +48,7 @@ source "$(dirname "$0")/../checks.sh"
 # The window with this exact name whose process runs this program.
 window_of() {
     local name=$1 program=$2 id
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
             local pid
             pid=$(xdotool getwindowpid "$id" 2>/dev/null) || continue
@@ -84,9 +84,13 @@ has_text() {
 }
 
 cd "$work"
-"$bin/start" >/dev/null 2>&1 &
+"$bin/start" >"$shots/start.log" 2>&1 &
 pids+=($!)
-launcher=$(window_of START start) || { echo "FAIL: the launcher did not come up"; exit 1; }
+launcher=$(window_of START start) || {
+    echo "FAIL: the launcher did not come up; it said:"
+    cat "$shots/start.log"
+    exit 1
+}
 xdotool windowfocus --sync "$launcher"
 xdotool key --window "$launcher" Return
 russian=$(window_of RASCHET drevik) || { echo "FAIL: Enter did not start the Russian build"; exit 1; }
