@@ -2,8 +2,8 @@
 
 #include "lang/language.h"
 #include "ui/calculatorapp.h"
-#include "ui/failurereporter.h"
 #include "ui/forms.h"
+#include "widgets/failurereporter.h"
 
 #include <initializer_list>
 

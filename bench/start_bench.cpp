@@ -1,10 +1,10 @@
 #include "core/tempdir.h"
 #include "lang/language.h"
 #include "ui/calculatorapp.h"
-#include "ui/failurereporter.h"
 #include "ui/form.h"
 #include "ui/forms.h"
-#include "ui/twips.h"
+#include "widgets/failurereporter.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "launcherwindow.h"
 
 #include "buildstarter.h"
-#include "ui/controls.h"
-#include "ui/failurereporter.h"
-#include "ui/twips.h"
+#include "widgets/controls.h"
+#include "widgets/failurereporter.h"
+#include "widgets/twips.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "launcherwindow.h"
-#include "ui/application.h"
-#include "ui/failurereporter.h"
+#include "widgets/application.h"
+#include "widgets/failurereporter.h"
 
 #include <QApplication>
 

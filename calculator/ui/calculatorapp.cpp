@@ -1,14 +1,14 @@
 #include "calculatorapp.h"
 
-#include "application.h"
 #include "compasswindow.h"
-#include "controls.h"
-#include "failurereporter.h"
 #include "forms.h"
 #include "illustrationswindow.h"
 #include "lang/language.h"
 #include "mainwindow.h"
 #include "pictureloader.h"
+#include "widgets/application.h"
+#include "widgets/controls.h"
+#include "widgets/failurereporter.h"
 
 #include <QApplication>
 

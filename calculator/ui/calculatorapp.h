@@ -1,7 +1,7 @@
 #pragma once
 
-#include "failurereporter.h"
 #include "forms.h"
+#include "widgets/failurereporter.h"
 
 #include <string>
 

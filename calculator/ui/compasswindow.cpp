@@ -1,11 +1,11 @@
 #include "compasswindow.h"
 
-#include "controls.h"
 #include "core/azimuth.h"
 #include "core/compassdrawing.h"
 #include "forms.h"
 #include "lang/language.h"
-#include "twips.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failurereporter.h"
+#include "widgets/failurereporter.h"
 
 #include <QPointer>
 #include <QString>

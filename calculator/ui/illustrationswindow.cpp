@@ -1,12 +1,12 @@
 #include "illustrationswindow.h"
 
-#include "controls.h"
 #include "core/installationpath.h"
 #include "forms.h"
 #include "lang/language.h"
 #include "picturebox.h"
 #include "pictureloader.h"
-#include "twips.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 

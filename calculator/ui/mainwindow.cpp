@@ -1,12 +1,12 @@
 #include "mainwindow.h"
 
-#include "controls.h"
 #include "core/handoff.h"
 #include "core/lookangles.h"
 #include "core/textnumber.h"
 #include "forms.h"
 #include "lang/language.h"
-#include "twips.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "picturebox.h"
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "qtdrawingsurface.h"
 
-#include "caption.h"
-#include "twips.h"
+#include "widgets/caption.h"
+#include "widgets/twips.h"
 
 #include <QPainter>
 #include <QTextLayout>

@@ -2,8 +2,8 @@
 #include "core/tempdir.h"
 #include "labellayout.h"
 #include "launcherwindow.h"
-#include "ui/twips.h"
 #include "uitestsupport.h"
+#include "widgets/twips.h"
 
 #include <QDir>
 #include <QElapsedTimer>

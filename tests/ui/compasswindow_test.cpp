@@ -3,8 +3,8 @@
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
 #include "ui/qtdrawingsurface.h"
-#include "ui/twips.h"
 #include "uitestsupport.h"
+#include "widgets/twips.h"
 
 #include <QEventLoop>
 #include <QImage>

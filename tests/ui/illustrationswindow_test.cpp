@@ -5,8 +5,8 @@
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
-#include "ui/twips.h"
 #include "uitestsupport.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/caption.h"
-#include "ui/controls.h"
+#include "widgets/caption.h"
+#include "widgets/controls.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,8 +3,8 @@
 #include "core/textnumber.h"
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
-#include "ui/twips.h"
 #include "uitestsupport.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "ui/qtdrawingsurface.h"
-#include "ui/twips.h"
+#include "widgets/twips.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 

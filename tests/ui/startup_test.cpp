@@ -1,12 +1,12 @@
 #include "core/tempdir.h"
 #include "labellayout.h"
 #include "lang/language.h"
-#include "ui/application.h"
 #include "ui/calculatorapp.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
-#include "ui/twips.h"
 #include "uitestsupport.h"
+#include "widgets/application.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "lang/language.h"
-#include "ui/failurereporter.h"
 #include "ui/forms.h"
+#include "widgets/failurereporter.h"
 
 #include <QApplication>
 #include <QCoreApplication>

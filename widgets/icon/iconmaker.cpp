@@ -1,4 +1,4 @@
-#include "ui/appicon.h"
+#include "widgets/appicon.h"
 
 #include <QFile>
 #include <QGuiApplication>
