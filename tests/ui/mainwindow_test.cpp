@@ -1,10 +1,8 @@
 #include "core/lookangles.h"
 #include "core/tempdir.h"
 #include "core/textnumber.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
+#include "qt/twips.h"
 #include "uitestsupport.h"
-#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +15,7 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-using calcui::FormId;
+using forms::FormId;
 
 namespace {
 
@@ -27,11 +25,11 @@ protected:
     explicit MainWindowTest(const calc::LanguageTable& texts = calc::EnglishTable()) : t(texts) {}
 
     void SetUp() override {
-        calcui::RegisterCalculatorWindows(*t.forms);
+        t.registerCalculatorWindows();
         t.forms->setFactory(FormId::LIN1, nullptr);
         t.forms->setFactory(FormId::Illustrations, nullptr);
-        t.forms->startUp();
-        tv = t.forms->find(FormId::TV);
+        t.forms->startUp(FormId::TV);
+        tv = t.window(FormId::TV);
         ASSERT_NE(tv, nullptr);
     }
     QLineEdit* box(const char* name) { return tv->findChild<QLineEdit*>(name); }
@@ -45,13 +43,13 @@ protected:
     TempDir dir;
     InWorkingDirectory inDir{dir.path()};
     TestForms t;
-    calcui::Form* tv = nullptr;
+    QWidget* tv = nullptr;
 };
 
 TEST_F(MainWindowTest, OpensWithTheDefaults) {
     EXPECT_EQ(tv->objectName(), "TV");
     EXPECT_EQ(tv->windowTitle(), "RASCHET");
-    EXPECT_EQ(tv->size(), calcui::twipsSize(7155, 4950));
+    EXPECT_EQ(tv->size(), qtui::twipsSize(7155, 4950));
     const std::pair<const char*, const char*> defaults[] = {
         {"Text1", "35"}, {"Text2", "27.69"}, {"Text3", "32"}, {"Text4", "48.5"},
         {"Text5", ""},   {"Text6", ""},      {"Text7", ""},   {"Text8", ""}};
@@ -220,8 +218,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
     for (const Placement& p : placements) {
         QWidget* control = tv->findChild<QWidget*>(p.name);
         ASSERT_NE(control, nullptr) << p.name;
-        EXPECT_EQ(control->geometry(), calcui::twipsRect(p.left, p.top, p.width, p.height))
-            << p.name;
+        EXPECT_EQ(control->geometry(), qtui::twipsRect(p.left, p.top, p.width, p.height)) << p.name;
     }
     // A line covers both its end points, whichever way round it is given.
     const LinePlacement lines[] = {
@@ -232,8 +229,8 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem) {
     for (const LinePlacement& l : lines) {
         QWidget* line = tv->findChild<QWidget*>(l.name);
         ASSERT_NE(line, nullptr) << l.name;
-        const QPoint from = calcui::twipsPoint(l.x1, l.y1);
-        const QPoint to = calcui::twipsPoint(l.x2, l.y2);
+        const QPoint from = qtui::twipsPoint(l.x1, l.y1);
+        const QPoint to = qtui::twipsPoint(l.x2, l.y2);
         EXPECT_TRUE(line->geometry().contains(from)) << l.name;
         EXPECT_TRUE(line->geometry().contains(to)) << l.name;
         EXPECT_EQ(line->width(), std::abs(to.x() - from.x()) + 1) << l.name;

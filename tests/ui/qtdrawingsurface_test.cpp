@@ -1,5 +1,5 @@
-#include "ui/qtdrawingsurface.h"
-#include "widgets/twips.h"
+#include "qt/qtdrawingsurface.h"
+#include "qt/twips.h"
 
 #include <QWidget>
 
@@ -16,9 +16,7 @@ class QtDrawingSurfaceTest : public testing::Test {
 protected:
     QtDrawingSurfaceTest() : surface(window, QSize(400, 300)) {}
 
-    static float twips(double pixels) {
-        return static_cast<float>(pixels / calcui::pixelsPerTwip());
-    }
+    static float twips(double pixels) { return static_cast<float>(pixels / qtui::pixelsPerTwip()); }
     QColor at(double x, double y) const {
         return surface.image().pixelColor(static_cast<int>(std::lround(x)),
                                           static_cast<int>(std::lround(y)));
@@ -38,7 +36,7 @@ protected:
     }
 
     QWidget window;
-    calcui::QtDrawingSurface surface;
+    qtui::QtDrawingSurface surface;
 };
 
 TEST_F(QtDrawingSurfaceTest, PointIsARoundDotAsWideAsThePen) {
