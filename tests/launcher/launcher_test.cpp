@@ -124,16 +124,6 @@ TEST_F(LauncherTest, EnterRightAfterStartStartsTheRussianBuild) {
     EXPECT_TRUE(records("korvel", 0).isEmpty());
 }
 
-TEST_F(LauncherTest, TabWalksTheThreeButtons) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QStringList walked;
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        walked << QApplication::focusWidget()->objectName();
-    }
-    EXPECT_EQ(walked, (QStringList{"Command2", "Command3", "Command1"}));
-}
-
 TEST_F(LauncherTest, MissingOrUnrunnableBuildIsReportedAndNothingStarts) {
     QFile::remove(installDir + "/drevik");
     QTest::mouseClick(button("Command1"), Qt::LeftButton);

@@ -152,34 +152,6 @@ protected:
     QWidget* lin1 = nullptr;
 };
 
-TEST_F(CompassWindowTest, OpensWithItsControls) {
-    EXPECT_EQ(lin1->objectName(), "LIN1");
-    EXPECT_EQ(lin1->windowTitle(), "CYRC1");
-    EXPECT_EQ(lin1->size(), qtui::twipsSize(5010, 3315));
-    struct Control {
-        const char* name;
-        QRect twips;
-        QString text;
-    };
-    const Control controls[] = {
-        {"START", {120, 120, 735, 375}, "START"},
-        {"CMDEXIT", {120, 2280, 615, 375}, "EXIT"},
-        {"POZIA", {120, 1680, 615, 375}, "-20"},
-        {"Label1",
-         {120, 720, 1095, 855},
-         "                          displace-   ment axles    on  corner"},
-    };
-    for (const Control& c : controls) {
-        QWidget* control = lin1->findChild<QWidget*>(c.name);
-        ASSERT_NE(control, nullptr) << c.name;
-        EXPECT_EQ(control->geometry(),
-                  qtui::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()))
-            << c.name;
-        const QVariant text = control->property("text");
-        EXPECT_EQ(text.toString(), c.text) << c.name;
-    }
-}
-
 TEST_F(CompassWindowTest, TabWalksStartExitAndTheDisplacementBox) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(lin1));
     EXPECT_EQ(QApplication::focusWidget(), button("START"));

@@ -82,22 +82,6 @@ TEST_F(IllustrationsTest, LoadShowsTheWindowAtItsPlaceWithAnEmptyBox) {
     EXPECT_TRUE(t.reporter.messages.isEmpty());
 }
 
-TEST_F(IllustrationsTest, ButtonsLieOnThePictureBoxInTabOrder) {
-    t.forms->load(FormId::Illustrations);
-    QPushButton* cmd1 = button("cmd1");
-    QPushButton* RISYNOK = button("RISYNOK");
-    ASSERT_NE(cmd1, nullptr);
-    ASSERT_NE(RISYNOK, nullptr);
-    EXPECT_EQ(cmd1->parentWidget(), box());
-    EXPECT_EQ(RISYNOK->parentWidget(), box());
-    EXPECT_EQ(cmd1->geometry(), qtui::twipsRect(240, 120, 975, 375));
-    EXPECT_EQ(RISYNOK->geometry(), qtui::twipsRect(240, 720, 975, 375));
-    EXPECT_EQ(cmd1->text(), "EXIT");
-    EXPECT_EQ(RISYNOK->text(), "PIC.1,2,3");
-    EXPECT_EQ(box()->nextInFocusChain(), cmd1);
-    EXPECT_EQ(cmd1->nextInFocusChain(), RISYNOK);
-}
-
 TEST_F(IllustrationsTest, TheBoxKeepsItsSizeWhenTheWindowIsResized) {
     t.forms->load(FormId::Illustrations);
     const QSize size = box()->size();
