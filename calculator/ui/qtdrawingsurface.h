@@ -35,7 +35,6 @@ public:
     void cover(QSize size);
 
     void clear() override;
-    void setDrawMode(calc::DrawMode mode) override;
     void setPenWidth(int pixels) override;
     void setFillStyle(calc::FillStyle style) override;
     void setForeColour(calc::Colour colour) override;
