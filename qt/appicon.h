@@ -14,14 +14,14 @@ namespace qtui {
 QList<QImage> ApplicationIconImages();
 QIcon ApplicationIcon();
 
-// The three images as a Windows .ico file.
-QByteArray ApplicationIconFile();
+// How one image of the design is drawn: the window icon's two-colour and
+// 16-colour images as Windows drew them, hard-edged on a full square, or the
+// icon theme's image, smooth and in full colour on a rounded plate with a
+// transparent surround.
+enum class IconStyle { TwoColour, SixteenColour, Theme };
 
-// The same design for the desktop's icon theme: full colour with smooth
-// edges, on a rounded plate whose surround is transparent. Paints into a
-// square of `size` units at the painter's origin (any paint device, so also
-// a scalable one), or gives the image of `size` x `size` pixels.
-void PaintThemeIcon(QPainter& painter, qreal size);
-QImage ThemeIconImage(int size);
+// The design, drawn on a 32-unit grid into a painter already scaled to it.
+// The icon maker draws the installed icon files with it too.
+void PaintIconDesign(QPainter& painter, IconStyle style);
 
 } // namespace qtui

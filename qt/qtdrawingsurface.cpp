@@ -90,8 +90,8 @@ void QtDrawingSurface::begin(QPainter& painter, const QRectF& reach) {
     painter.begin(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    // Plain copy is the only drawing mode; the colours are opaque, so drawing
-    // over is copying.
+    // What is drawn replaces what lies under it; the colours are opaque, so
+    // drawing over is copying.
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -103,10 +103,6 @@ void QtDrawingSurface::clear() {
     m_image.fill(Qt::transparent);
     m_textPosition = QPointF(0, 0);
     changed();
-}
-
-void QtDrawingSurface::setDrawMode(calc::DrawMode) {
-    // Plain copy is the only mode there is, and every painting already copies.
 }
 
 void QtDrawingSurface::setPenWidth(int pixels) {

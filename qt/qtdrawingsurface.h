@@ -30,12 +30,8 @@ public:
     Q_DISABLE_COPY(QtDrawingSurface)
 
     const QImage& image() const { return m_image; }
-    // Grows the image to cover `size` (pixels), keeping what is drawn; never
-    // shrinks it.
-    void cover(QSize size);
 
     void clear() override;
-    void setDrawMode(calc::DrawMode mode) override;
     void setPenWidth(int pixels) override;
     void setFillStyle(calc::FillStyle style) override;
     void setForeColour(calc::Colour colour) override;
@@ -47,6 +43,9 @@ public:
     void text(std::string_view text) override;
 
 private:
+    // Grows the image to cover `size` (pixels), keeping what is drawn; never
+    // shrinks it.
+    void cover(QSize size);
     void begin(QPainter& painter, const QRectF& reach);
     QColor foreground() const;
     void changed();
