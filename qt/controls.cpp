@@ -71,14 +71,4 @@ void LineControl::paintEvent(QPaintEvent*) {
     painter.drawLine(m_from, m_to);
 }
 
-void chainTabOrder(std::initializer_list<QWidget*> widgets) {
-    QWidget* previous = nullptr;
-    for (QWidget* widget : widgets) {
-        if (previous) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
-
 } // namespace qtui

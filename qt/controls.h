@@ -40,7 +40,4 @@ private:
     QPoint m_to;
 };
 
-// Sets the keyboard focus order of `widgets` as listed.
-void chainTabOrder(std::initializer_list<QWidget*> widgets);
-
 } // namespace qtui
