@@ -174,6 +174,20 @@ INSTANTIATE_TEST_SUITE_P(
                               "TV: Overflow"}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
+// Both results are on screen before the file is written, so a file that
+// cannot be written leaves them there.
+TEST_F(Calculator, AFileThatCannotBeWrittenLeavesBothResultsOnScreen) {
+    startUp();
+    fs::create_directory(dir.path() / "rlin1.txt");
+    text("TV", "Text5") = "13";
+    platform.click("TV", "Gprog");
+    EXPECT_EQ(text("TV", "Text8"), " 217.344292538128");
+    EXPECT_EQ(text("TV", "Text7"), " 44.8168481749088");
+    EXPECT_EQ(platform.reports,
+              Log{"TV: Cannot write " + (fs::current_path() / "rlin1.txt").string() +
+                  ": not a regular file"});
+}
+
 // A description of each drawing, to compare runs.
 std::string Described(const std::vector<RecordingSurface::Drawn>& drawn) {
     std::ostringstream out;
