@@ -91,6 +91,7 @@ TEST(HandOffFile, WritesIntoTheCurrentDirectoryByDefault) {
     EXPECT_EQ(fields.field1, "180");
 }
 
+#ifndef _WIN32
 std::vector<std::string> namesIn(const fs::path& directory) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -101,7 +102,6 @@ std::vector<std::string> namesIn(const fs::path& directory) {
     return names;
 }
 
-#ifndef _WIN32
 // Who runs START in a row of the table below: the test's own user (root in
 // CI), or one without privileges: nobody where the test runs as root.
 enum class Who { Self, Unprivileged };
