@@ -4,11 +4,8 @@
 
 #include "core/tempdir.h"
 #include "lang/language.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
-#include "ui/forms.h"
-#include "widgets/failurereporter.h"
-#include "widgets/twips.h"
+#include "qt/failurereporter.h"
+#include "qt/twips.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -23,10 +20,9 @@ void CompassStart(benchmark::State& state) {
     TempDir directory;
     directory.write("rlin1.txt", "217.344292538128,44.8168481749088\r\n");
     const InWorkingDirectory inDirectory(directory.path());
-    BenchForms bench({calcui::FormId::Illustrations});
-    calcui::Forms& forms = bench.forms;
-    forms.show(calcui::FormId::LIN1);
-    QPushButton* start = forms.find(calcui::FormId::LIN1)->findChild<QPushButton*>("START");
+    BenchForms bench({forms::FormId::Illustrations});
+    bench.forms.show(forms::FormId::LIN1);
+    QPushButton* start = bench.window(forms::FormId::LIN1)->findChild<QPushButton*>("START");
     QCoreApplication::processEvents();
 
     for (auto _ : state) {
@@ -51,7 +47,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    calcui::installWindowFonts();
+    qtui::installWindowFonts();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -1,10 +1,7 @@
 #include "core/tempdir.h"
 #include "lang/language.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
-#include "ui/forms.h"
-#include "widgets/failurereporter.h"
-#include "widgets/twips.h"
+#include "qt/failurereporter.h"
+#include "qt/twips.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,9 +18,8 @@ void BM_MainWindowStart(benchmark::State& state) {
     TempDir dir;
     const InWorkingDirectory inDir(dir.path());
 
-    BenchForms bench({calcui::FormId::LIN1, calcui::FormId::Illustrations});
-    calcui::Forms& forms = bench.forms;
-    calcui::Form* tv = forms.find(calcui::FormId::TV);
+    BenchForms bench({forms::FormId::LIN1, forms::FormId::Illustrations});
+    QWidget* tv = bench.window(forms::FormId::TV);
     tv->findChild<QLineEdit*>("Text5")->setText("13");
     QPushButton* start = tv->findChild<QPushButton*>("Gprog");
 
@@ -43,7 +39,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    calcui::installWindowFonts();
+    qtui::installWindowFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

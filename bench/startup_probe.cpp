@@ -17,8 +17,7 @@
 
 #ifdef PROBE_CALCULATOR
 #include "lang/language.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
+#include "qt/calculatorapp.h"
 #endif
 
 namespace {
@@ -54,10 +53,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QuitOnExpose quit(startedAt);
 #ifdef PROBE_CALCULATOR
-    calcui::SetUpCalculatorApplication(calc::EnglishTable());
-    calcui::Calculator calculator(calc::EnglishTable(), PROBE_PROGRAM_DIRECTORY);
-    calculator.forms().startUp();
-    QWidget* window = calculator.forms().find(calcui::FormId::TV);
+    qtui::SetUpCalculatorApplication(calc::EnglishTable());
+    qtui::Calculator calculator(calc::EnglishTable(), PROBE_PROGRAM_DIRECTORY);
+    calculator.forms().startUp(forms::FormId::TV);
+    QWidget* window = qtui::WidgetOf(calculator.forms().find(forms::FormId::TV)->window());
 #elif defined(PROBE_LABEL)
     QLabel label("One line of text");
     label.show();

@@ -1,5 +1,5 @@
 #include "lang/language.h"
-#include "ui/calculatorapp.h"
+#include "qt/calculatorapp.h"
 
 // One source, two builds: the build defines which language table it carries.
 #if defined(CALCULATOR_RUSSIAN)
@@ -9,5 +9,5 @@
 #endif
 
 int main(int argc, char** argv) {
-    return calcui::RunCalculator(argc, argv, CALCULATOR_TABLE());
+    return qtui::RunCalculator(argc, argv, CALCULATOR_TABLE());
 }

@@ -2,7 +2,7 @@
 // limits or a named failure; it never crashes and never takes memory for a
 // size it refuses.
 #include "core/failure.h"
-#include "ui/pictureloader.h"
+#include "qt/pictureloader.h"
 
 #include <QGuiApplication>
 
@@ -29,7 +29,7 @@ const std::string& scratchFile() {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
-    calcui::LimitPictureMemory();
+    qtui::LimitPictureMemory();
     return 0;
 }
 
@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     try {
-        const QImage picture = calcui::ReadPicture(QString::fromStdString(scratchFile()));
-        if (picture.isNull() || picture.width() > calcui::kMaxPictureSide ||
-            picture.height() > calcui::kMaxPictureSide) {
+        const QImage picture = qtui::ReadPicture(QString::fromStdString(scratchFile()));
+        if (picture.isNull() || picture.width() > qtui::kMaxPictureSide ||
+            picture.height() > qtui::kMaxPictureSide) {
             std::abort();
         }
     } catch (const calc::FileFailure&) {

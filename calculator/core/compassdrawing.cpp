@@ -122,7 +122,6 @@ void DrawAzimuthLabel(DrawingSurface& surface, float theta, std::string_view azi
 
 void ClearDiagram(DrawingSurface& surface) {
     surface.clear();
-    surface.setDrawMode(DrawMode::Copy);
     surface.setPenWidth(1);
     surface.setFillStyle(FillStyle::Solid);
 }

@@ -6,10 +6,6 @@
 
 namespace calc {
 
-enum class DrawMode {
-    Copy, // the pen colour replaces what lies under it
-};
-
 enum class FillStyle {
     Transparent, // circles are outlines only
     Solid,       // circles are filled with the fill colour, black
@@ -17,9 +13,10 @@ enum class FillStyle {
 
 // What the compass drawing needs from the window it draws on. Coordinates are
 // twips from the top-left corner of the client area, x to the right and y
-// downwards; pen widths are pixels. The surface keeps its drawing state
-// (foreground colour, pen width, drawing mode, fill style, text position) from
-// one call to the next; the fill colour is always black.
+// downwards; pen widths are pixels. Whatever is drawn replaces what lies under
+// it. The surface keeps its drawing state (foreground colour, pen width, fill
+// style, text position) from one call to the next; the fill colour is always
+// black.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
@@ -27,7 +24,6 @@ public:
     // Erases the client area to the background and puts the text position at
     // (0, 0).
     virtual void clear() = 0;
-    virtual void setDrawMode(DrawMode mode) = 0;
     virtual void setPenWidth(int pixels) = 0;
     virtual void setFillStyle(FillStyle style) = 0;
     virtual void setForeColour(Colour colour) = 0;

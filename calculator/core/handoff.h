@@ -1,5 +1,7 @@
 #pragma once
 
+#include "handoffline.h"
+
 #include <cstddef>
 #include <string>
 
@@ -16,21 +18,14 @@ inline constexpr const char* kHandOffFileName = "rlin1.txt";
 inline constexpr std::size_t kHandOffLineLimit = 64 * 1024;
 
 // Replaces the file in `directory` (the current directory when empty) with the
-// single line "ALFA,BETA\r\n", the numbers as NumberToFieldText writes them.
-// Where the directory lets it, a new file is written whole and then takes the
-// old one's name and permission bits, so a reader never sees an empty or
-// half-written line; a symbolic link in its place is replaced, not written
-// through. A file the directory lets no one replace, another user's file and
-// one with more than one name are truncated and written in place. A file the
-// user may not write, or one with no write permission at all, is left alone.
-// Never blocks: anything but a regular file is reported at once. Throws
-// FileFailure ("Cannot write <full path>: <reason>").
+// single line HandOffLineText gives. Where the directory lets it, a new file is
+// written whole and then takes the old one's name and permission bits,
+// so a reader never sees an empty or half-written line; a symbolic link in its place is replaced,
+// not written through. A file the directory lets no one replace, another user's file and one with
+// more than one name are truncated and written in place. A file the user may not write, or one with
+// no write permission at all, is left alone. Never blocks: anything but a regular file is reported
+// at once. Throws FileFailure ("Cannot write <full path>: <reason>").
 void WriteHandOffFile(double ALFA, double BETA, const std::string& directory = {});
-
-struct HandOffFields {
-    std::string field1;
-    std::string field2;
-};
 
 // Reads the first two comma-separated fields of the file's first line, as
 // text: leading blanks skipped, a field ends at a comma or at the line end, a
@@ -41,7 +36,7 @@ struct HandOffFields {
 // with its full path.
 HandOffFields ReadHandOffFields(const std::string& directory = {});
 
-// The field parsing alone, on text already read.
-HandOffFields ParseHandOffLine(const std::string& content);
+// The field parsing alone, on text already read, is ParseHandOffLine in
+// handoffline.h.
 
 } // namespace calc

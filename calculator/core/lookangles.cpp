@@ -50,7 +50,12 @@ double square(double a) {
     return multiply(a, a);
 }
 
-constexpr double kElevationConstant = 0.1509;
+// The Earth's radius over the geostationary orbit's radius (about
+// 6378 km / 42164 km = 0.1513; the calculator has always used 0.1509). With
+// cos(g) = cos(dL) cos(W1), the cosine of the angle at the Earth's centre
+// between the site and the satellite, the elevation is
+// atan((cos(g) - ratio) / sin(g)).
+constexpr double kEarthToOrbitRadius = 0.1509;
 
 } // namespace
 
@@ -79,10 +84,11 @@ double CalcElevation(const SiteAngles& angles) {
     const double dL = subtract(static_cast<double>(angles.G1), static_cast<double>(angles.G2));
     const double W1 = angles.W1;
     const double N =
-        subtract(multiply(checked(std::cos(dL)), checked(std::cos(W1))), kElevationConstant);
+        subtract(multiply(checked(std::cos(dL)), checked(std::cos(W1))), kEarthToOrbitRadius);
     const double sinDL2 = square(std::sin(dL));
     const double sinW12 = square(std::sin(W1));
     const double cosDL2 = square(std::cos(dL));
+    // sin(g), as sqrt(1 - cos(g)^2) written out.
     const double S = checked(std::sqrt(add(multiply(cosDL2, sinW12), sinDL2)));
     return divide(multiply(checked(std::atan(divide(N, S))), 180.0), P);
 }

@@ -28,7 +28,6 @@ public:
         add(Kind::Clear, {}, foreground);
         textX = textY = 0;
     }
-    void setDrawMode(calc::DrawMode mode) override { drawMode = mode; }
     void setPenWidth(int pixels) override { penWidth = pixels; }
     void setFillStyle(calc::FillStyle style) override { fillStyle = style; }
     void setForeColour(calc::Colour colour) override { foreground = colour; }
@@ -64,7 +63,6 @@ public:
     std::vector<Drawn> drawn;
     calc::Colour foreground = kWindowDefault;
     int penWidth = 1;
-    calc::DrawMode drawMode = calc::DrawMode::Copy;
     calc::FillStyle fillStyle = calc::FillStyle::Transparent;
     float textX = 0;
     float textY = 0;

@@ -1,5 +1,5 @@
-#include "ui/form.h"
-#include "ui/forms.h"
+#include "qt/form.h"
+#include "qt/forms.h"
 #include "uitestsupport.h"
 
 #include "core/failure.h"
@@ -15,14 +15,14 @@
 
 #include <gtest/gtest.h>
 
-using calcui::FormId;
+using qtui::FormId;
 
 namespace {
 
 // A window that counts its loads and can be told to fail in one.
-class ProbeForm : public calcui::Form {
+class ProbeForm : public qtui::Form {
 public:
-    ProbeForm(calcui::Forms& forms, FormId id, int& loads, bool& failLoad)
+    ProbeForm(qtui::Forms& forms, FormId id, int& loads, bool& failLoad)
         : Form(forms, id), m_loads(loads), m_failLoad(failLoad) {}
     void Form_Load() override {
         ++m_loads;
@@ -42,7 +42,7 @@ class FormsTest : public testing::Test {
 protected:
     void SetUp() override {
         for (FormId id : {FormId::TV, FormId::LIN1}) {
-            t.forms->setFactory(id, [this, id](calcui::Forms& f) {
+            t.forms->setFactory(id, [this, id](qtui::Forms& f) {
                 return new ProbeForm(f, id, loads[id], failLoad[id]);
             });
         }
@@ -55,8 +55,8 @@ protected:
 };
 
 TEST_F(FormsTest, LoadCreatesOnceAndDoesNotShow) {
-    calcui::Form* first = t.forms->load(FormId::LIN1);
-    calcui::Form* second = t.forms->load(FormId::LIN1);
+    qtui::Form* first = t.forms->load(FormId::LIN1);
+    qtui::Form* second = t.forms->load(FormId::LIN1);
     EXPECT_EQ(first, second);
     EXPECT_EQ(loads[FormId::LIN1], 1);
     EXPECT_FALSE(first->isVisible());
@@ -71,7 +71,7 @@ TEST_F(FormsTest, ShowLoadsFirstAndNeverDuplicates) {
 
 TEST_F(FormsTest, UnloadDiscardsStateAndTheNextUseLoadsAfresh) {
     t.forms->show(FormId::LIN1);
-    QPointer<calcui::Form> old = t.forms->find(FormId::LIN1);
+    QPointer<qtui::Form> old = t.forms->find(FormId::LIN1);
     probe(FormId::LIN1)->state = 42;
     t.forms->unload(FormId::LIN1);
     EXPECT_FALSE(t.forms->isLoaded(FormId::LIN1));

@@ -1,12 +1,10 @@
 #include "core/failure.h"
 #include "core/installationpath.h"
 #include "core/tempdir.h"
+#include "qt/picturebox.h"
+#include "qt/twips.h"
 #include "testpictures.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
-#include "ui/picturebox.h"
 #include "uitestsupport.h"
-#include "widgets/twips.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +15,7 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-using calcui::FormId;
+using forms::FormId;
 
 namespace {
 
@@ -51,11 +49,11 @@ protected:
         : t(texts, dir.str()) {
         WriteBuildPictures(dir, calc::EnglishTable().illustrations, kEnglish);
         WriteBuildPictures(dir, calc::RussianTable().illustrations, kRussian);
-        calcui::RegisterCalculatorWindows(*t.forms);
+        t.registerCalculatorWindows();
     }
 
-    calcui::Form* window() const { return t.forms->find(FormId::Illustrations); }
-    calcui::PictureBox* box() const { return window()->findChild<calcui::PictureBox*>("Picture1"); }
+    QWidget* window() const { return t.window(FormId::Illustrations); }
+    qtui::PictureBox* box() const { return window()->findChild<qtui::PictureBox*>("Picture1"); }
     QPushButton* button(const char* name) const { return window()->findChild<QPushButton*>(name); }
     void press(const char* name = "RISYNOK") { QTest::mouseClick(button(name), Qt::LeftButton); }
     // The colour the box shows; invalid while it is empty.
@@ -77,27 +75,11 @@ TEST_F(IllustrationsTest, LoadShowsTheWindowAtItsPlaceWithAnEmptyBox) {
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(window()->objectName(), "RIS123E");
     EXPECT_EQ(window()->windowTitle(), "RIS123E");
-    EXPECT_EQ(window()->geometry(), calcui::twipsRect(1860, 1530, 6360, 4995));
+    EXPECT_EQ(window()->geometry(), qtui::twipsRect(1860, 1530, 6360, 4995));
     ASSERT_NE(box(), nullptr);
-    EXPECT_EQ(box()->geometry(), calcui::twipsRect(0, 0, 8775, 5935));
+    EXPECT_EQ(box()->geometry(), qtui::twipsRect(0, 0, 8775, 5935));
     EXPECT_TRUE(box()->picture().isNull());
     EXPECT_TRUE(t.reporter.messages.isEmpty());
-}
-
-TEST_F(IllustrationsTest, ButtonsLieOnThePictureBoxInTabOrder) {
-    t.forms->load(FormId::Illustrations);
-    QPushButton* cmd1 = button("cmd1");
-    QPushButton* RISYNOK = button("RISYNOK");
-    ASSERT_NE(cmd1, nullptr);
-    ASSERT_NE(RISYNOK, nullptr);
-    EXPECT_EQ(cmd1->parentWidget(), box());
-    EXPECT_EQ(RISYNOK->parentWidget(), box());
-    EXPECT_EQ(cmd1->geometry(), calcui::twipsRect(240, 120, 975, 375));
-    EXPECT_EQ(RISYNOK->geometry(), calcui::twipsRect(240, 720, 975, 375));
-    EXPECT_EQ(cmd1->text(), "EXIT");
-    EXPECT_EQ(RISYNOK->text(), "PIC.1,2,3");
-    EXPECT_EQ(box()->nextInFocusChain(), cmd1);
-    EXPECT_EQ(cmd1->nextInFocusChain(), RISYNOK);
 }
 
 TEST_F(IllustrationsTest, TheBoxKeepsItsSizeWhenTheWindowIsResized) {
@@ -145,7 +127,7 @@ TEST_F(IllustrationsTest, TheTitlePictureReadAtLoadIsNotReused) {
 
 TEST_F(IllustrationsTest, ShowingItAgainKeepsThePictureAndTheCounter) {
     t.forms->load(FormId::Illustrations);
-    calcui::Form* first = window();
+    QWidget* first = window();
     press();
     press();
     t.forms->show(FormId::Illustrations);
@@ -156,16 +138,16 @@ TEST_F(IllustrationsTest, ShowingItAgainKeepsThePictureAndTheCounter) {
 }
 
 TEST_F(IllustrationsTest, TheMainWindowsPuctureOpensItAgain) {
-    t.forms->startUp();
+    t.forms->startUp(FormId::TV);
     press();
-    t.forms->find(FormId::TV)->findChild<QPushButton*>("RISYNOK")->click();
+    t.window(FormId::TV)->findChild<QPushButton*>("RISYNOK")->click();
     press();
     EXPECT_EQ(shown(), kEnglish.first);
     EXPECT_TRUE(window()->isVisible());
 }
 
 TEST_F(IllustrationsTest, ExitUnloadsShowsTheMainWindowAndReopeningStartsAfresh) {
-    t.forms->startUp();
+    t.forms->startUp(FormId::TV);
     press();
     press();
     press();
@@ -173,8 +155,8 @@ TEST_F(IllustrationsTest, ExitUnloadsShowsTheMainWindowAndReopeningStartsAfresh)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
     press("cmd1");
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
-    EXPECT_TRUE(t.forms->find(FormId::TV)->isVisible());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(t.forms->find(FormId::TV)));
+    EXPECT_TRUE(t.window(FormId::TV)->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(t.window(FormId::TV)));
 
     t.forms->show(FormId::Illustrations);
     ASSERT_NE(window(), nullptr);
@@ -248,7 +230,7 @@ TEST_F(IllustrationsTest, AMissingTitlePictureStopsTheLoadBeforeTheWindowShows) 
 
 TEST_F(IllustrationsTest, AtStartUpAMissingTitlePictureIsReportedAndTheWindowStaysAway) {
     remove("GDS1ENG.BMP");
-    t.forms->startUp();
+    t.forms->startUp(FormId::TV);
     EXPECT_EQ(t.reporter.messages,
               QStringList{QString::fromStdString("File not found: " + path("GDS1ENG.BMP"))});
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
@@ -260,7 +242,7 @@ TEST_F(IllustrationsTest, AtStartUpAMissingTitlePictureIsReportedAndTheWindowSta
 
 TEST_F(IllustrationsTest, AHostileTitlePictureStopsTheLoad) {
     dir.write("GDS1ENG.BMP", BitmapBytes(100000, 100000, 24, 64));
-    t.forms->runHandler(nullptr, [this] { t.forms->show(FormId::Illustrations); });
+    t.forms->run(nullptr, [this] { t.forms->show(FormId::Illustrations); });
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
     ASSERT_EQ(t.reporter.messages.size(), 1);
     EXPECT_TRUE(t.reporter.messages[0].startsWith("Not a readable picture: "));
@@ -287,7 +269,7 @@ TEST_F(IllustrationsTest, ALargerPictureIsDrawnUnscaledAndCutAtTheBoxEdges) {
     t.forms->load(FormId::Illustrations);
     press();
     const QImage grabbed = box()->grab().toImage();
-    ASSERT_EQ(grabbed.size(), calcui::twipsSize(8775, 5935));
+    ASSERT_EQ(grabbed.size(), qtui::twipsSize(8775, 5935));
     const int right = grabbed.width() - 1;
     const int bottom = grabbed.height() - 1;
     for (const QPoint at : {QPoint(0, 0), QPoint(5, 100), QPoint(300, 200), QPoint(right, 0),
@@ -332,7 +314,7 @@ TEST_F(RussianIllustrationsTest, ReadsOnlyItsOwnPictures) {
 
 TEST_F(RussianIllustrationsTest, TheEnglishFilesDoNotStandInForItsOwn) {
     remove("GDS001.BMP");
-    t.forms->runHandler(nullptr, [this] { t.forms->show(FormId::Illustrations); });
+    t.forms->run(nullptr, [this] { t.forms->show(FormId::Illustrations); });
     EXPECT_FALSE(t.forms->isLoaded(FormId::Illustrations));
     EXPECT_EQ(t.reporter.messages,
               QStringList{QString::fromStdString("File not found: " + path("GDS001.BMP"))});

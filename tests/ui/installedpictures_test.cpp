@@ -1,6 +1,6 @@
 #include "core/installationpath.h"
 #include "lang/language.h"
-#include "ui/pictureloader.h"
+#include "qt/pictureloader.h"
 
 #include <QImage>
 #include <QSet>
@@ -28,7 +28,7 @@ TEST_P(InstalledPictures, FillThePictureBoxAndStopAtTheVisiblePart) {
     const calc::IllustrationsTexts& files = GetParam().table().illustrations;
     for (std::string_view literal :
          {files.titlePicture, files.pictures[0], files.pictures[1], files.pictures[2]}) {
-        const QImage picture = calcui::ReadPicture(installed(literal));
+        const QImage picture = qtui::ReadPicture(installed(literal));
         ASSERT_EQ(picture.size(), QSize(585, 396)) << literal;
         // Drawn: more than a handful of colours in the visible part.
         QSet<QRgb> colours;
@@ -57,11 +57,11 @@ INSTANTIATE_TEST_SUITE_P(Builds, InstalledPictures,
 TEST(InstalledPictures, EachBuildHasItsOwnPictures) {
     const calc::IllustrationsTexts& en = calc::EnglishTable().illustrations;
     const calc::IllustrationsTexts& ru = calc::RussianTable().illustrations;
-    EXPECT_NE(calcui::ReadPicture(installed(en.titlePicture)),
-              calcui::ReadPicture(installed(ru.titlePicture)));
+    EXPECT_NE(qtui::ReadPicture(installed(en.titlePicture)),
+              qtui::ReadPicture(installed(ru.titlePicture)));
     for (int i = 0; i < 3; ++i) {
-        EXPECT_NE(calcui::ReadPicture(installed(en.pictures[i])),
-                  calcui::ReadPicture(installed(ru.pictures[i])));
+        EXPECT_NE(qtui::ReadPicture(installed(en.pictures[i])),
+                  qtui::ReadPicture(installed(ru.pictures[i])));
     }
 }
 

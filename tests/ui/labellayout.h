@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/caption.h"
-#include "widgets/controls.h"
+#include "qt/caption.h"
+#include "qt/controls.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -20,7 +20,7 @@ inline QList<QRectF> drawnWords(const QLabel& label, const QWidget& window) {
     const QString text = label.text();
     const QRect contents = label.contentsRect();
     const std::unique_ptr<QTextLayout> layout =
-        calcui::captionLayout(text, label.font(), &label, contents.width());
+        qtui::captionLayout(text, label.font(), &label, contents.width());
 
     QList<QRectF> words;
     const QFontMetricsF metrics(label.font(), &label);
@@ -51,7 +51,7 @@ inline QList<QRectF> drawnWords(const QLabel& label, const QWidget& window) {
 // it draws its pixels, any other control its rectangle.
 inline QRectF controlArea(const QWidget& control, const QWidget& window) {
     const QPoint origin = control.mapTo(&window, QPoint(0, 0));
-    if (!qobject_cast<const calcui::LineControl*>(&control)) {
+    if (!qobject_cast<const qtui::LineControl*>(&control)) {
         return QRectF(origin, control.size());
     }
     QImage drawn(control.size(), QImage::Format_ARGB32_Premultiplied);

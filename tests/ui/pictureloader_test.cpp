@@ -1,4 +1,4 @@
-#include "ui/pictureloader.h"
+#include "qt/pictureloader.h"
 
 #include "core/failure.h"
 #include "testpictures.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using calcui::ReadPicture;
+using qtui::ReadPicture;
 
 std::string failureOf(const QString& path) {
     try {

@@ -1,5 +1,5 @@
-#include "ui/qtdrawingsurface.h"
-#include "widgets/twips.h"
+#include "qt/qtdrawingsurface.h"
+#include "qt/twips.h"
 
 #include <QWidget>
 
@@ -16,9 +16,7 @@ class QtDrawingSurfaceTest : public testing::Test {
 protected:
     QtDrawingSurfaceTest() : surface(window, QSize(400, 300)) {}
 
-    static float twips(double pixels) {
-        return static_cast<float>(pixels / calcui::pixelsPerTwip());
-    }
+    static float twips(double pixels) { return static_cast<float>(pixels / qtui::pixelsPerTwip()); }
     QColor at(double x, double y) const {
         return surface.image().pixelColor(static_cast<int>(std::lround(x)),
                                           static_cast<int>(std::lround(y)));
@@ -38,7 +36,7 @@ protected:
     }
 
     QWidget window;
-    calcui::QtDrawingSurface surface;
+    qtui::QtDrawingSurface surface;
 };
 
 TEST_F(QtDrawingSurfaceTest, PointIsARoundDotAsWideAsThePen) {
@@ -159,8 +157,7 @@ TEST_F(QtDrawingSurfaceTest, TheWindowsTextColourIsTheFirstForeground) {
 
 TEST_F(QtDrawingSurfaceTest, DrawingBeyondTheImageGrowsItAndKeepsWhatWasDrawn) {
     surface.setPenWidth(10);
-    surface.point(twips(200), twips(100));
-    surface.cover(QSize(100, 100));
+    surface.point(twips(200), twips(100)); // well inside: the image keeps its size
     EXPECT_EQ(surface.image().size(), QSize(400, 300));
     surface.point(twips(600), twips(100));
     EXPECT_EQ(surface.image().height(), 300);

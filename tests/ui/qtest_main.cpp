@@ -1,4 +1,4 @@
-#include "widgets/twips.h"
+#include "qt/twips.h"
 
 #include <QApplication>
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     previousHandler = qInstallMessageHandler(quietHandler);
     QApplication::setQuitOnLastWindowClosed(false);
-    calcui::installWindowFonts();
+    qtui::installWindowFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,10 @@
 #include "core/tempdir.h"
 #include "labellayout.h"
 #include "lang/language.h"
-#include "ui/calculatorapp.h"
-#include "ui/form.h"
-#include "ui/picturebox.h"
+#include "qt/application.h"
+#include "qt/picturebox.h"
+#include "qt/twips.h"
 #include "uitestsupport.h"
-#include "widgets/application.h"
-#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -20,12 +18,12 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-using calcui::FormId;
+using forms::FormId;
 
 namespace {
 
 // Notes, with each report, which windows were on screen at that moment.
-class VisibilityReporter : public calcui::FailureReporter {
+class VisibilityReporter : public qtui::FailureReporter {
 public:
     void report(QWidget*, const QString& message) override {
         QStringList visible;
@@ -46,19 +44,19 @@ class StartUp : public testing::Test {
 protected:
     void start(const calc::LanguageTable& texts, const std::string& programDirectory) {
         inWork.emplace(work.path());
-        forms = std::make_unique<calcui::Forms>(
-            calcui::Environment{.texts = &texts,
-                                .programDirectory = programDirectory,
-                                .reporter = &reporter,
-                                .endProgram = [] {}});
-        calcui::RegisterCalculatorWindows(*forms);
-        forms->startUp();
+        platform = std::make_unique<qtui::QtPlatform>(reporter, programDirectory, [] {});
+        forms = std::make_unique<forms::Runtime>(*platform);
+        calculator::RegisterCalculatorWindows(*forms, texts);
+        forms->startUp(FormId::TV);
     }
     void TearDown() override {
         forms.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    calcui::Form* window(FormId id) { return forms->find(id); }
+    QWidget* window(FormId id) {
+        const forms::Form* form = forms->find(id);
+        return form ? qtui::WidgetOf(form->window()) : nullptr;
+    }
     template <class T> T* control(FormId id, const char* name) {
         return window(id)->findChild<T*>(name);
     }
@@ -70,7 +68,8 @@ protected:
     std::optional<InWorkingDirectory> inWork;
     VisibilityReporter reporter;
     ShownWindows shown;
-    std::unique_ptr<calcui::Forms> forms;
+    std::unique_ptr<qtui::QtPlatform> platform;
+    std::unique_ptr<forms::Runtime> forms;
 };
 
 const std::string kInstalled = DISH_PICTURE_DIRECTORY;
@@ -80,17 +79,17 @@ TEST_F(StartUp, IllustrationsFirstCompassHiddenMainWindowLastOnTopAndActive) {
     ASSERT_TRUE(reporter.reports.isEmpty()) << reporter.reports.join('\n').toStdString();
     EXPECT_EQ(shown.names, (QStringList{"RIS123E", "TV"}));
 
-    calcui::Form* pictures = window(FormId::Illustrations);
+    QWidget* pictures = window(FormId::Illustrations);
     ASSERT_NE(pictures, nullptr);
     EXPECT_EQ(pictures->objectName(), "RIS123E");
     EXPECT_TRUE(pictures->isVisible());
-    EXPECT_EQ(pictures->geometry().topLeft(), calcui::twipsPoint(1860, 1530));
-    EXPECT_TRUE(control<calcui::PictureBox>(FormId::Illustrations, "Picture1")->picture().isNull());
+    EXPECT_EQ(pictures->geometry().topLeft(), qtui::twipsPoint(1860, 1530));
+    EXPECT_TRUE(control<qtui::PictureBox>(FormId::Illustrations, "Picture1")->picture().isNull());
 
     ASSERT_TRUE(forms->isLoaded(FormId::LIN1));
     EXPECT_FALSE(window(FormId::LIN1)->isVisible());
 
-    calcui::Form* tv = window(FormId::TV);
+    QWidget* tv = window(FormId::TV);
     EXPECT_TRUE(tv->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(tv));
     EXPECT_EQ(QApplication::activeWindow(), tv);
@@ -141,20 +140,16 @@ struct Outcome {
 Outcome runBuild(const calc::LanguageTable& texts) {
     TempDir work;
     const InWorkingDirectory inWork(work.path());
-    RecordingReporter reporter;
     Outcome outcome;
     {
-        calcui::Forms forms({.texts = &texts,
-                             .programDirectory = DISH_PICTURE_DIRECTORY,
-                             .reporter = &reporter,
-                             .endProgram = [] {}});
-        calcui::RegisterCalculatorWindows(forms);
-        forms.startUp();
-        calcui::Form* tv = forms.find(FormId::TV);
+        TestForms t(texts, DISH_PICTURE_DIRECTORY);
+        t.registerCalculatorWindows();
+        t.forms->startUp(FormId::TV);
+        QWidget* tv = t.window(FormId::TV);
         tv->findChild<QLineEdit*>("Text5")->setText("13");
         QTest::mouseClick(tv->findChild<QPushButton*>("Gprog"), Qt::LeftButton);
         QTest::mouseClick(tv->findChild<QPushButton*>("NAPR"), Qt::LeftButton);
-        calcui::Form* compass = forms.find(FormId::LIN1);
+        QWidget* compass = t.window(FormId::LIN1);
         QTest::mouseClick(compass->findChild<QPushButton*>("START"), Qt::LeftButton);
         outcome.alfa = tv->findChild<QLineEdit*>("Text8")->text();
         outcome.beta = tv->findChild<QLineEdit*>("Text7")->text();
@@ -163,9 +158,8 @@ Outcome runBuild(const calc::LanguageTable& texts) {
         // difference in this window.
         compass->findChild<QWidget*>("Label1")->hide();
         outcome.drawing = compass->grab().toImage();
+        EXPECT_TRUE(t.reporter.messages.isEmpty()) << t.reporter.messages.join('\n').toStdString();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(reporter.messages.isEmpty()) << reporter.messages.join('\n').toStdString();
     return outcome;
 }
 
@@ -185,7 +179,7 @@ TEST(BothBuilds, GiveTheSameNumbersFileAndDrawing) {
 // menu entry's name and icon.
 TEST(EveryProgram, ReportsTheReleaseVersionAndItsDesktopEntry) {
     const QString name = QCoreApplication::applicationName();
-    calcui::SetUpApplication("Korvel");
+    qtui::SetUpApplication("Korvel");
     EXPECT_EQ(QCoreApplication::applicationVersion(), DISH_TEST_VERSION);
     EXPECT_EQ(QGuiApplication::desktopFileName(), DISH_TEST_DESKTOP_ENTRY);
     QCoreApplication::setApplicationName(name);
@@ -196,10 +190,10 @@ TEST(EveryProgram, ReportsTheReleaseVersionAndItsDesktopEntry) {
 TEST(Labels, NoWordLeavesItsLabelOrCrossesALineOrAnotherControl) {
     for (const calc::LanguageTable* texts : {&calc::EnglishTable(), &calc::RussianTable()}) {
         TestForms t(*texts, kInstalled);
-        calcui::RegisterCalculatorWindows(*t.forms);
-        t.forms->startUp();
+        t.registerCalculatorWindows();
+        t.forms->startUp(FormId::TV);
         for (const FormId id : {FormId::TV, FormId::LIN1, FormId::Illustrations}) {
-            const calcui::Form* window = t.forms->find(id);
+            const QWidget* window = t.window(id);
             ASSERT_NE(window, nullptr);
             EXPECT_EQ(labelCrossings(*window), QStringList{}) << window->objectName().toStdString();
         }

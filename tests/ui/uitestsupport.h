@@ -1,8 +1,10 @@
 #pragma once
 
+#include "forms/calculatorforms.h"
+#include "forms/runtime.h"
 #include "lang/language.h"
-#include "ui/forms.h"
-#include "widgets/failurereporter.h"
+#include "qt/failurereporter.h"
+#include "qt/qtplatform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,7 +29,7 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
 }
 
 // Failures land in a list instead of a message box.
-class RecordingReporter : public calcui::FailureReporter {
+class RecordingReporter : public qtui::FailureReporter {
 public:
     void report(QWidget*, const QString& message) override { messages << message; }
     QStringList messages;
@@ -49,17 +51,13 @@ public:
     QStringList names;
 };
 
-// A window runtime for one test: its reports are recorded and ending the
-// program only counts.
+// A window runtime on Qt for one test: its reports are recorded and ending
+// the program only counts.
 struct TestForms {
     explicit TestForms(const calc::LanguageTable& texts = calc::EnglishTable(),
-                       std::string programDirectory = {}) {
-        forms = std::make_unique<calcui::Forms>(
-            calcui::Environment{.texts = &texts,
-                                .programDirectory = std::move(programDirectory),
-                                .reporter = &reporter,
-                                .endProgram = [this] { ++ends; }});
-    }
+                       std::string programDirectory = {})
+        : texts(texts), platform(reporter, std::move(programDirectory), [this] { ++ends; }),
+          forms(std::make_unique<forms::Runtime>(platform)) {}
     ~TestForms() {
         forms.reset();
         // Windows unloaded during the test are deleted on the next pass of the
@@ -67,8 +65,17 @@ struct TestForms {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void registerCalculatorWindows() { calculator::RegisterCalculatorWindows(*forms, texts); }
+    // The window on screen, or none when it is not loaded.
+    QWidget* window(forms::FormId id) const {
+        const forms::Form* form = forms->find(id);
+        return form ? qtui::WidgetOf(form->window()) : nullptr;
+    }
+
+    const calc::LanguageTable& texts;
     RecordingReporter reporter;
     ShownWindows shown;
     int ends = 0;
-    std::unique_ptr<calcui::Forms> forms;
+    qtui::QtPlatform platform;
+    std::unique_ptr<forms::Runtime> forms;
 };

@@ -1,0 +1,38 @@
+#include "fileerror.h"
+
+#include "failure.h"
+
+#include <cctype>
+#include <system_error>
+
+namespace calc {
+
+namespace fs = std::filesystem;
+
+fs::path FileInDirectory(const std::string& directory, const std::string& name) {
+    return directory.empty() ? fs::path(name) : fs::path(directory) / name;
+}
+
+std::string ShownPath(const std::string& directory, const std::string& name) {
+    std::error_code ec;
+    const fs::path path = fs::absolute(FileInDirectory(directory, name), ec);
+    return ec ? FileInDirectory(directory, name).string() : path.string();
+}
+
+std::string ErrorReason(int error) {
+    std::string text = std::generic_category().message(error);
+    if (text.size() > 1 && std::islower(static_cast<unsigned char>(text[1]))) {
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    }
+    return text;
+}
+
+void CannotWrite(const std::string& directory, const std::string& name, const std::string& why) {
+    throw FileFailure("Cannot write " + ShownPath(directory, name) + ": " + why);
+}
+
+void CannotRead(const std::string& directory, const std::string& name, const std::string& why) {
+    throw FileFailure("Cannot read " + ShownPath(directory, name) + ": " + why);
+}
+
+} // namespace calc

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// What the platform's file system is asked for, one implementation per
+// platform (filereplace_posix.cpp, filereplace_windows.cpp), chosen by the
+// build.
+
+// Replaces the file `name` in `directory` (the current directory when empty)
+// with `content`. Anything but a regular file under the name is reported at
+// once, never waited on, and so is a file with no write permission at all. On
+// POSIX systems, where the directory lets it, a new file is written whole and
+// then takes the old one's name and permission bits, so a reader never sees it
+// empty or half-written; a symbolic link in its place is replaced, not written
+// through. A file the directory lets no one replace, another user's file and
+// one with more than one name are truncated and written in place. A file the
+// user may not write is left alone. Throws FileFailure ("Cannot write <full
+// path>: <reason>").
+void ReplaceFile(const std::string& directory, const std::string& name, std::string_view content);
+
+// Opens the regular file `name` in `directory` for reading, without waiting on
+// anything else under that name. Throws FileNotFound when there is none, and
+// FileFailure ("Cannot read <full path>: <reason>") when it is not a regular
+// file or cannot be opened. The caller closes the file.
+std::FILE* OpenRegularFileForReading(const std::string& directory, const std::string& name);
+
+} // namespace calc

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+enum class ControlKind {
+    Button,
+    TextBox,
+    Label,
+    Line,
+    PictureBox,
+};
+
+// A font as the windows name it. Every font carries the Cyrillic character
+// set, in both builds.
+struct Font {
+    std::string_view name;
+    double points = 0;
+    bool bold = false;
+    int charset = kCyrillic;
+
+    static constexpr int kCyrillic = 204;
+};
+
+inline constexpr Font kSans825{"MS Sans Serif", 8.25};
+inline constexpr Font kSans825Bold{"MS Sans Serif", 8.25, true};
+inline constexpr Font kSans975{"MS Sans Serif", 9.75};
+inline constexpr Font kSans12Bold{"MS Sans Serif", 12, true};
+inline constexpr Font kSans135{"MS Sans Serif", 13.5};
+inline constexpr Font kSans135Bold{"MS Sans Serif", 13.5, true};
+inline constexpr Font kSerif135Bold{"MS Serif", 13.5, true};
+inline constexpr Font kTimes12Bold{"Times New Roman", 12, true};
+
+// Twips from the top-left corner of what contains the control: left, top,
+// width and height; for a line, its two end points x1, y1, x2, y2.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kNoTabStop = -1;
+
+// One control of a window as its table gives it. A control without a font
+// uses the window's default font. Lines and labels take no focus.
+struct Control {
+    std::string_view name;
+    ControlKind kind;
+    TwipRect place;
+    std::string_view text;        // caption, or a text box's initial text (UTF-8)
+    const Font* font = nullptr;   // none: the window's default font
+    int tabIndex = kNoTabStop;    // keyboard order among the controls that take focus
+    std::string_view inside = {}; // the picture box it lies in; empty: the window
+
+    bool takesFocus() const {
+        return kind == ControlKind::Button || kind == ControlKind::TextBox ||
+               kind == ControlKind::PictureBox;
+    }
+};
+
+// One helper a kind, so that a table row reads like the table it comes from.
+inline Control Button(std::string_view name, TwipRect place, std::string_view caption, int tabIndex,
+                      const Font* font = nullptr, std::string_view inside = {}) {
+    return {name, ControlKind::Button, place, caption, font, tabIndex, inside};
+}
+inline Control TextBox(std::string_view name, TwipRect place, std::string_view text, int tabIndex,
+                       const Font* font = nullptr) {
+    return {name, ControlKind::TextBox, place, text, font, tabIndex, {}};
+}
+inline Control Label(std::string_view name, TwipRect place, std::string_view caption, int tabIndex,
+                     const Font* font = nullptr) {
+    return {name, ControlKind::Label, place, caption, font, tabIndex, {}};
+}
+inline Control Line(std::string_view name, TwipRect ends) {
+    return {name, ControlKind::Line, ends, {}, nullptr, kNoTabStop, {}};
+}
+inline Control PictureBox(std::string_view name, TwipRect place, int tabIndex) {
+    return {name, ControlKind::PictureBox, place, {}, nullptr, tabIndex, {}};
+}
+
+struct TwipPosition {
+    int x = 0;
+    int y = 0;
+};
+
+// A window: its name, its caption, its client area in twips, where its client
+// area's top-left corner lies on the screen (none: where the window system
+// puts new windows), and its controls. Every window has the ordinary sizable
+// frame, the default colours and the default font.
+struct WindowTable {
+    std::string_view name;
+    std::string_view caption;
+    int width = 0;
+    int height = 0;
+    std::optional<TwipPosition> screenPosition;
+    std::vector<Control> controls;
+};
+
+// The controls that take focus, in keyboard order: by tab index, ties in
+// table order. The first of them has the focus when the window opens.
+std::vector<const Control*> TabOrder(const WindowTable& table);
+
+const Control* FindControl(const WindowTable& table, std::string_view name);
+
+} // namespace forms

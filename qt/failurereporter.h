@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace qtui {
+
+// Where a handler's failure goes. The program shows it in a message box;
+// tests put a recorder in its place so that no modal box blocks them.
+class FailureReporter {
+public:
+    virtual ~FailureReporter() = default;
+    virtual void report(QWidget* window, const QString& message) = 0;
+};
+
+class MessageBoxReporter : public FailureReporter {
+public:
+    explicit MessageBoxReporter(QString title) : m_title(std::move(title)) {}
+    void report(QWidget* window, const QString& message) override;
+
+private:
+    QString m_title;
+};
+
+// Runs a handler of `window`. A failure stops the handler where it happened
+// and goes to `reporter` (none: it is dropped); what the handler did before
+// stays done.
+void RunReported(FailureReporter* reporter, QWidget* window, const std::function<void()>& handler);
+
+} // namespace qtui

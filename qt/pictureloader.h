@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace qtui {
+
+// The largest picture the program reads. Its pictures fill a picture box of
+// about 585 × 396 pixels; a file that claims more than this is refused before
+// any pixel memory is taken for it.
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
+// Pixel memory any single read may take, in megabytes: the largest picture
+// allowed above at 32 bits a pixel, with room to spare.
+inline constexpr int kPictureMemoryLimitMb = 96;
+
+// Sets the limit above for every picture read in the process; the
+// application does so once as it is set up.
+void LimitPictureMemory();
+
+// Reads a picture file whole. Throws calc::FileNotFound when there is no such
+// file, and calc::FileFailure ("Not a readable picture: <path> (<reason>)")
+// when it is not a picture that can be read: an empty file, an unknown or
+// damaged format, a bitmap header that no bitmap can have (no width, no height,
+// planes other than 1, an unknown bit depth), a header claiming a size beyond
+// the limits above, or a bitmap shorter than its header says. The reason names
+// which.
+QImage ReadPicture(const QString& path);
+
+} // namespace qtui
