@@ -3,57 +3,351 @@
 #include "failure.h"
 #include "fileerror.h"
 
-#include <cerrno>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cstdint>
+#include <cwctype>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <windows.h>
+
+#include <aclapi.h>
+// windows.h names ReplaceFileW ReplaceFile too, which would rename the
+// function defined below.
+#undef ReplaceFile
 
 namespace calc {
 
-namespace fs = std::filesystem;
+namespace {
 
-// For now the file is written the plain way: opened, truncated, written. A
-// symbolic link in its place is removed first, so that it is not written
-// through.
+// How often, and how long apart, a replacement is tried again while a reader
+// holds the old file open, and an open while a replacement holds the new one:
+// half a second in all.
+constexpr int kReplaceAttempts = 50;
+constexpr DWORD kReplacePauseMs = 10;
+
+// The UTF-8 text as Windows' wide characters; every path goes to the system
+// in this form, so that names outside the ANSI code page work.
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                             nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                          length, nullptr, nullptr);
+    return narrow;
+}
+
+// A system error as a short phrase to follow a colon, worded like the POSIX
+// side's where the two meet; others in the system's own words, lower-cased
+// and without the closing full stop.
+std::string Reason(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return "no such file or directory";
+    case ERROR_ACCESS_DENIED:
+        return "permission denied";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+        return "the file is in use by another program";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return "no space left on the device";
+    case ERROR_WRITE_PROTECT:
+        return "read-only file system";
+    default:
+        break;
+    }
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring wide = length ? std::wstring(text, length) : std::wstring();
+    if (text) {
+        ::LocalFree(text);
+    }
+    while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' ' ||
+                             wide.back() == L'.')) {
+        wide.pop_back();
+    }
+    if (wide.empty()) {
+        return "system error " + std::to_string(error);
+    }
+    if (wide.size() > 1 && std::iswlower(static_cast<std::wint_t>(wide[1]))) {
+        wide[0] = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(wide[0])));
+    }
+    return Narrow(wide);
+}
+
+// A handle closed at the end of its scope.
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    HANDLE get() const { return m_handle; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    // Closes now; false when closing failed (GetLastError says why).
+    bool close() {
+        const bool closed = !valid() || ::CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+    // Hands the handle over; it is no longer closed here.
+    HANDLE release() {
+        const HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        return handle;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+// The file being replaced: its name as reports show it, and its path and the
+// temporary file's as the system takes them.
+struct Target {
+    std::string directory; // as given; empty for the current directory
+    std::string name;
+    std::wstring path;
+    // Where the new file is written before it takes the name. A writer killed
+    // in between leaves it; the next one overwrites it.
+    std::wstring temporary;
+
+    [[noreturn]] void fail(const std::string& why) const { CannotWrite(directory, name, why); }
+    [[noreturn]] void fail(DWORD error) const { fail(Reason(error)); }
+};
+
+std::wstring PathOf(const std::string& directory, const std::string& name) {
+    if (directory.empty()) {
+        return Widen(name);
+    }
+    std::wstring path = Widen(directory);
+    if (path.back() != L'\\' && path.back() != L'/') {
+        path += L'\\';
+    }
+    return path + Widen(name);
+}
+
+// Anything but a file on a disk (a directory, a device) under the name.
+bool NotRegular(DWORD attributes) {
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0;
+}
+
+// Writes the whole content and has it on the disk before returning, so that
+// after a crash of the system too the file is whole. Returns 0 or the error.
+DWORD WriteAll(HANDLE file, std::string_view content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
+        DWORD wrote = 0;
+        if (!::WriteFile(file, content.data() + done, chunk, &wrote, nullptr)) {
+            return ::GetLastError();
+        }
+        done += wrote;
+    }
+    return ::FlushFileBuffers(file) ? 0 : ::GetLastError();
+}
+
+// While a reader has the old file open, it cannot be replaced; that lasts only
+// as long as a read.
+bool InUse(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+           error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+}
+
+// The attributes a new file takes over from the one it replaces.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// Gives the new file the old one's access rights, so that replacing the file
+// changes no one's access to it. Where they cannot be read or set, the new
+// file keeps those its directory gives it.
+void CarryOverAccess(const Target& target, HANDLE file) {
+    PACL access = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetNamedSecurityInfoW(target.path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                nullptr, nullptr, &access, nullptr, &descriptor) == ERROR_SUCCESS) {
+        ::SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, access,
+                          nullptr);
+    }
+    if (descriptor) {
+        ::LocalFree(descriptor);
+    }
+}
+
+// Writes the content to the temporary file, then gives it the file's name.
+// Returns false, having changed nothing, where the directory takes no new
+// file; the caller then writes in place.
+bool ReplaceWithNewFile(const Target& target, DWORD oldAttributes, std::string_view content) {
+    Handle file(::CreateFileW(target.temporary.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_ACCESS_DENIED) {
+            return false;
+        }
+        target.fail(error);
+    }
+    if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
+        CarryOverAccess(target, file.get());
+    }
+    DWORD error = WriteAll(file.get(), content);
+    if (!file.close() && !error) {
+        error = ::GetLastError();
+    }
+    if (error) {
+        ::DeleteFileW(target.temporary.c_str());
+        target.fail(error);
+    }
+    if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
+        // Hidden, system and the like stay as they were on the old file.
+        ::SetFileAttributesW(target.temporary.c_str(), oldAttributes & kKeptAttributes);
+    }
+    for (int attempt = 1;; ++attempt) {
+        // A rename over the old file: on NTFS, as on the file systems Wine
+        // runs on, a reader finds the old file or the new one, never none.
+        // ReplaceFileW is not used: where it is emulated (Wine) it first moves
+        // the old file aside, leaving a moment with no file and, when it
+        // fails, a stray "rf*.tmp" file.
+        const bool moved = ::MoveFileExW(target.temporary.c_str(), target.path.c_str(),
+                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (moved) {
+            return true;
+        }
+        error = ::GetLastError();
+        if (!InUse(error) || attempt == kReplaceAttempts) {
+            break;
+        }
+        ::Sleep(kReplacePauseMs);
+    }
+    ::DeleteFileW(target.temporary.c_str());
+    target.fail(error);
+}
+
+// Truncates and writes the file under its name, creating it where there is
+// none.
+void WriteInPlace(const Target& target, std::string_view content) {
+    Handle file(::CreateFileW(target.path.c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        target.fail(::GetLastError());
+    }
+    // The name may have been given to something else since it was looked at.
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        target.fail(kNotRegular);
+    }
+    if (!::SetEndOfFile(file.get())) {
+        target.fail(::GetLastError());
+    }
+    DWORD error = WriteAll(file.get(), content);
+    if (!file.close() && !error) {
+        error = ::GetLastError();
+    }
+    if (error) {
+        target.fail(error);
+    }
+}
+
+} // namespace
+
 void ReplaceFile(const std::string& directory, const std::string& name, std::string_view content) {
-    const fs::path path = FileInDirectory(directory, name);
-    std::error_code ec;
-    const fs::file_status old = fs::symlink_status(path, ec);
-    if (fs::is_symlink(old)) {
-        fs::remove(path, ec);
-    } else if (fs::exists(old) && !fs::is_regular_file(old)) {
-        CannotWrite(directory, name, kNotRegular);
-    } else if (fs::exists(old) && (old.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        CannotWrite(directory, name, kReadOnly);
+    const Target target{directory, name, PathOf(directory, name),
+                        PathOf(directory, "." + name + ".tmp")};
+    const DWORD attributes = ::GetFileAttributesW(target.path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) {
+            target.fail(error);
+        }
+    } else if (NotRegular(attributes)) {
+        target.fail(kNotRegular);
+    } else if ((attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+               (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        target.fail(kReadOnly);
     }
-    errno = 0;
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (!file) {
-        CannotWrite(directory, name, ErrorReason(errno));
-    }
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size() &&
-                         std::fflush(file) == 0;
-    const int error = errno;
-    if (std::fclose(file) != 0 || !written) {
-        CannotWrite(directory, name, ErrorReason(written ? errno : error));
+    if (!ReplaceWithNewFile(target, attributes, content)) {
+        WriteInPlace(target, content);
     }
 }
 
 std::FILE* OpenRegularFileForReading(const std::string& directory, const std::string& name) {
-    const fs::path path = FileInDirectory(directory, name);
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) {
-        throw FileNotFound(ShownPath(directory, name));
+    const std::wstring path = PathOf(directory, name);
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            throw FileNotFound(ShownPath(directory, name));
+        }
+        CannotRead(directory, name, Reason(error));
     }
-    if (!fs::is_regular_file(status)) {
+    if (NotRegular(attributes)) {
+        CannotRead(directory, name, kNotRegular); // not opened at all
+    }
+    // Shared every way, so that a writer may replace the file while it is
+    // read. A replacement holds the new file without sharing for a moment
+    // after it has taken the name: that is waited out.
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    DWORD error = 0;
+    for (int attempt = 1;; ++attempt) {
+        opened = ::CreateFileW(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened != INVALID_HANDLE_VALUE) {
+            break;
+        }
+        error = ::GetLastError();
+        if (!InUse(error) || attempt == kReplaceAttempts) {
+            break;
+        }
+        ::Sleep(kReplacePauseMs);
+    }
+    Handle file(opened);
+    if (!file.valid()) {
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            throw FileNotFound(ShownPath(directory, name));
+        }
+        CannotRead(directory, name, Reason(error));
+    }
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
         CannotRead(directory, name, kNotRegular);
     }
-    errno = 0;
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (!file) {
-        CannotRead(directory, name, ErrorReason(errno));
+    const int fd =
+        ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file.get()), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CannotRead(directory, name, "too many open files");
     }
-    return file;
+    file.release(); // the descriptor owns it now
+    std::FILE* stream = ::_fdopen(fd, "rb");
+    if (!stream) {
+        ::_close(fd);
+        CannotRead(directory, name, "too many open files");
+    }
+    return stream;
 }
 
 } // namespace calc

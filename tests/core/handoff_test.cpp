@@ -12,12 +12,16 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
 #include <thread>
+#include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <grp.h>
 #include <poll.h>
 #include <pwd.h>
@@ -545,6 +549,76 @@ TEST(HandOffFile, KilledStartLeavesAWholeLineAndNothingElse) {
         ASSERT_EQ(dir.read("rlin1.txt"), "104.5,-28.75\r\n");
     }
 }
+#endif
+
+#ifdef _WIN32
+// What lies in the directory before START; what it starts (a reader holding
+// the file) ends with the returned thread.
+using WindowsLayout = std::jthread (*)(const fs::path& d);
+
+struct WindowsRow {
+    const char* name;
+    WindowsLayout before;
+    const char* reason;  // nullptr: START succeeds
+    const char* content; // of rlin1.txt afterwards
+};
+
+void PrintTo(const WindowsRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HandOffStartOnWindows : public testing::TestWithParam<WindowsRow> {};
+
+TEST_P(HandOffStartOnWindows, AsTheTableSays) {
+    const WindowsRow& row = GetParam();
+    TempDir dir;
+    const fs::path file = dir.path() / "rlin1.txt";
+    dir.write("rlin1.txt", "1,2\r\n");
+    std::string write;
+    {
+        std::jthread holder = row.before(dir.path());
+        write = failureOf([&] { calc::WriteHandOffFile(180, 51.5, dir.str()); });
+    }
+    ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); // so that it can be removed
+    EXPECT_EQ(write, row.reason ? "Cannot write " + file.string() + ": " + row.reason
+                                : std::string("no failure"));
+    EXPECT_EQ(dir.read("rlin1.txt"), row.content);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"rlin1.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HandOffStartOnWindows,
+    testing::Values(WindowsRow{"readOnlyFileIsKept",
+                               [](const fs::path& d) {
+                                   ::SetFileAttributesW((d / "rlin1.txt").c_str(),
+                                                        FILE_ATTRIBUTE_READONLY);
+                                   return std::jthread();
+                               },
+                               "the file is read-only", "1,2\r\n"},
+                    // Opened as the C runtime's fopen opens it, which lets no one delete
+                    // or rename the file while it is open.
+                    WindowsRow{"readerHoldingTheFileIsWaitedFor",
+                               [](const fs::path& d) {
+                                   const HANDLE reader =
+                                       ::CreateFileW((d / "rlin1.txt").c_str(), GENERIC_READ,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr);
+                                   EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+                                   return std::jthread([reader] {
+                                       std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                                       ::CloseHandle(reader);
+                                   });
+                               },
+                               nullptr, "180,51.5\r\n"},
+                    // What a START killed before the replacement left.
+                    WindowsRow{"leftoverNewFileIsReplaced",
+                               [](const fs::path& d) {
+                                   std::ofstream(d / ".rlin1.txt.tmp", std::ios::binary)
+                                       << "217.3,44";
+                                   return std::jthread();
+                               },
+                               nullptr, "180,51.5\r\n"}),
+    [](const testing::TestParamInfo<WindowsRow>& info) { return info.param.name; });
 #endif
 
 #ifdef __linux__

@@ -142,7 +142,9 @@ TEST(NumberToText, TextReadBackWritesTheSameText) {
 class CommaLocale : public testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "ru_RU.UTF-8", "ru_RU.utf8"}) {
+        // The last two are the names Windows' C runtime knows.
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "ru_RU.UTF-8", "ru_RU.utf8",
+                                 "German_Germany.1252", "Russian_Russia.1251"}) {
             if (std::setlocale(LC_ALL, name)) {
                 m_active = name;
                 break;
@@ -151,7 +153,11 @@ protected:
         if (m_active.empty()) {
             GTEST_SKIP() << "no comma-decimal locale on this machine (de_DE.UTF-8, ru_RU.UTF-8)";
         }
+#ifndef _WIN32
+        // libstdc++ for Windows has no named C++ locales: there only the C
+        // runtime's locale changes.
         std::locale::global(std::locale(m_active));
+#endif
     }
     void TearDown() override {
         std::setlocale(LC_ALL, "C");

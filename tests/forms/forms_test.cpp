@@ -20,6 +20,12 @@ using Log = std::vector<std::string>;
 
 namespace {
 
+// A file in the recording front end's program directory, joined as the
+// platform joins paths.
+std::string installed(const std::string& file) {
+    return "/opt/dish" + std::string(1, static_cast<char>(fs::path::preferred_separator)) + file;
+}
+
 // The calculator on the recording front end, in a working directory of its
 // own.
 class Calculator : public testing::Test {
@@ -47,7 +53,7 @@ protected:
 
 TEST_F(Calculator, StartsWithTheIllustrationsThenTheHiddenCompassThenTheMainWindow) {
     startUp();
-    EXPECT_EQ(platform.log, (Log{"create TV", "create RIS123E", "read /opt/dish/GDS1ENG.BMP",
+    EXPECT_EQ(platform.log, (Log{"create TV", "create RIS123E", "read " + installed("GDS1ENG.BMP"),
                                  "show RIS123E", "create LIN1", "show TV"}));
     EXPECT_FALSE(window("LIN1").visible);
     EXPECT_EQ(window("RIS123E").picture, "");
@@ -55,10 +61,10 @@ TEST_F(Calculator, StartsWithTheIllustrationsThenTheHiddenCompassThenTheMainWind
 }
 
 TEST_F(Calculator, AFailedLoadLeavesNothingLoadedAndIsTriedAfreshOnTheNextUse) {
-    platform.missing = {"/opt/dish/GDS001.BMP"};
+    platform.missing = {installed("GDS001.BMP")};
     startUp(calc::RussianTable());
-    EXPECT_EQ(platform.reports, Log{"TV: File not found: /opt/dish/GDS001.BMP"});
-    EXPECT_EQ(platform.log, (Log{"create TV", "create RIS123", "read /opt/dish/GDS001.BMP",
+    EXPECT_EQ(platform.reports, Log{"TV: File not found: " + installed("GDS001.BMP")});
+    EXPECT_EQ(platform.log, (Log{"create TV", "create RIS123", "read " + installed("GDS001.BMP"),
                                  "destroy RIS123", "show TV"}));
     // The compass window was never loaded: the main window's load stopped.
     EXPECT_FALSE(runtime.isLoaded(FormId::LIN1));
@@ -84,23 +90,23 @@ TEST_F(Calculator, ShowingAWindowAgainNeverMakesASecondOne) {
 TEST_F(Calculator, PictureCounterCyclesAndAFailedPressKeepsIt) {
     startUp();
     struct Press {
-        const char* missing;
-        const char* shown;
+        std::string missing;
+        std::string shown;
     };
     const Press presses[] = {
-        {"", "/opt/dish/GDS1ENG.BMP"},
-        {"", "/opt/dish/1kENG.BMP"},
-        {"/opt/dish/2kENG.BMP", "/opt/dish/1kENG.BMP"},
-        {"", "/opt/dish/2kENG.BMP"},
-        {"", "/opt/dish/3kENG.BMP"},
-        {"", "/opt/dish/GDS1ENG.BMP"},
+        {"", installed("GDS1ENG.BMP")},
+        {"", installed("1kENG.BMP")},
+        {installed("2kENG.BMP"), installed("1kENG.BMP")},
+        {"", installed("2kENG.BMP")},
+        {"", installed("3kENG.BMP")},
+        {"", installed("GDS1ENG.BMP")},
     };
     for (const Press& press : presses) {
         platform.missing = {press.missing};
         platform.click("RIS123E", "RISYNOK");
         EXPECT_EQ(window("RIS123E").picture, press.shown);
     }
-    EXPECT_EQ(platform.reports, (Log{"RIS123E: File not found: /opt/dish/2kENG.BMP"}));
+    EXPECT_EQ(platform.reports, (Log{"RIS123E: File not found: " + installed("2kENG.BMP")}));
 }
 
 TEST_F(Calculator, IllustrationsExitUnloadsThemAndTheNextOpeningStartsAfresh) {
@@ -115,7 +121,7 @@ TEST_F(Calculator, IllustrationsExitUnloadsThemAndTheNextOpeningStartsAfresh) {
     platform.click("TV", "RISYNOK");
     EXPECT_EQ(window("RIS123E").picture, "");
     platform.click("RIS123E", "RISYNOK");
-    EXPECT_EQ(window("RIS123E").picture, "/opt/dish/GDS1ENG.BMP");
+    EXPECT_EQ(window("RIS123E").picture, installed("GDS1ENG.BMP"));
 
     // Closed from its title bar: unloaded, and the main window stays where it is.
     mark = platform.log.size();
@@ -316,14 +322,16 @@ protected:
 };
 
 TEST_F(Launcher, EachButtonStartsItsBuildFromTheLaunchersDirectoryAndExitEnds) {
-    platform.missing = {"/opt/dish/korvel"};
+    platform.missing = {launcher::BuildPath("/opt/dish", "\\KORVEL.EXE")};
     platform.click("SDREVIK", "Command1");
     platform.click("SDREVIK", "Command2");
     platform.click("SDREVIK", "Command1");
     platform.click("SDREVIK", "Command3");
-    EXPECT_EQ(platform.log, (Log{"create SDREVIK", "show SDREVIK", "start /opt/dish/drevik",
-                                 "start /opt/dish/drevik", "end"}));
-    EXPECT_EQ(platform.reports, Log{"SDREVIK: Cannot start /opt/dish/korvel"});
+    const std::string drevik = launcher::BuildPath("/opt/dish", "\\DREVIK.EXE");
+    const std::string korvel = launcher::BuildPath("/opt/dish", "\\KORVEL.EXE");
+    EXPECT_EQ(platform.log,
+              (Log{"create SDREVIK", "show SDREVIK", "start " + drevik, "start " + drevik, "end"}));
+    EXPECT_EQ(platform.reports, Log{"SDREVIK: Cannot start " + korvel});
 }
 
 TEST(BuildPath, ProgramNameBesideTheLauncher) {
