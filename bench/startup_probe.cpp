@@ -17,7 +17,7 @@
 
 #ifdef PROBE_CALCULATOR
 #include "lang/language.h"
-#include "qt/calculatorapp.h"
+#include "qt/program.h"
 #endif
 
 namespace {

@@ -1,5 +1,5 @@
 #include "lang/language.h"
-#include "qt/calculatorapp.h"
+#include "qt/program.h"
 
 // One source, two builds: the build defines which language table it carries.
 #if defined(CALCULATOR_RUSSIAN)

@@ -104,6 +104,4 @@ struct WindowTable {
 // table order. The first of them has the focus when the window opens.
 std::vector<const Control*> TabOrder(const WindowTable& table);
 
-const Control* FindControl(const WindowTable& table, std::string_view name);
-
 } // namespace forms

@@ -26,18 +26,8 @@ std::vector<const Control*> TabOrder(const WindowTable& table) {
     return order;
 }
 
-const Control* FindControl(const WindowTable& table, std::string_view name) {
-    for (const Control& control : table.controls) {
-        if (control.name == name) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
-Form::Form(Runtime& runtime, WindowTable table) : m_runtime(runtime), m_table(std::move(table)) {
-    m_window = m_runtime.platform().createWindow(m_table, *this);
-}
+Form::Form(Runtime& runtime, const WindowTable& table)
+    : m_runtime(runtime), m_window(runtime.platform().createWindow(table, *this)) {}
 
 Form::~Form() {
     m_runtime.platform().destroyWindow(m_window);

@@ -29,7 +29,8 @@ class Runtime;
 // handlers reach the controls by name.
 class Form : public WindowEvents {
 public:
-    Form(Runtime& runtime, WindowTable table);
+    // Has the platform build the window from `table`, hidden.
+    Form(Runtime& runtime, const WindowTable& table);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -39,7 +40,6 @@ public:
     // Whether closing this window from its title bar ends the program.
     virtual bool closingEndsProgram() const { return false; }
 
-    const WindowTable& table() const { return m_table; }
     NativeWindow& window() const { return *m_window; }
 
     void clicked(std::string_view control) override;
@@ -78,7 +78,6 @@ private:
     virtual void click(std::string_view control) = 0;
 
     Runtime& m_runtime;
-    WindowTable m_table;
     NativeWindow* m_window = nullptr;
     int m_running = 0; // its handlers under way (one inside another's yield makes two)
 };

@@ -1,4 +1,4 @@
-#include "qt/calculatorapp.h"
+#include "qt/program.h"
 
 int main(int argc, char** argv) {
     return qtui::RunLauncher(argc, argv);

@@ -48,7 +48,8 @@ public:
 // The Qt front end builds each window as its table gives it: the window's
 // name, caption, client area and place; every control's name, kind, place in
 // twips (a line covering both its end points), text and font; and the
-// keyboard order, starting at the control with the lowest tab index.
+// keyboard order, starting at the control with the lowest tab index; a
+// button's click goes to the runtime under the button's name.
 TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
     for (const Built& built : AllWindows()) {
         const forms::WindowTable& table = built.table;
@@ -91,6 +92,12 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 EXPECT_EQ(widget->property("text").toString(), Q(c.text));
             }
             EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, c.takesFocus());
+            if (c.kind == forms::ControlKind::Button) {
+                // A click reaches the runtime under the button's name.
+                static_cast<QAbstractButton*>(widget)->click();
+                ASSERT_FALSE(events.clicks.empty());
+                EXPECT_EQ(events.clicks.back(), c.name);
+            }
         }
 
         const std::vector<const forms::Control*> order = forms::TabOrder(table);

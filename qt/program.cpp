@@ -1,4 +1,4 @@
-#include "calculatorapp.h"
+#include "program.h"
 
 #include "application.h"
 #include "controls.h"
