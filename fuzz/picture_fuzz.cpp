@@ -1,6 +1,7 @@
 // Arbitrary bytes as a picture file: the loader gives a picture within its
 // limits or a named failure; it never crashes and never takes memory for a
 // size it refuses.
+#include "core/bitmapheader.h"
 #include "core/failure.h"
 #include "qt/pictureloader.h"
 
@@ -40,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         const QImage picture = qtui::ReadPicture(QString::fromStdString(scratchFile()));
-        if (picture.isNull() || picture.width() > qtui::kMaxPictureSide ||
-            picture.height() > qtui::kMaxPictureSide) {
+        if (picture.isNull() || picture.width() > calc::kMaxPictureSide ||
+            picture.height() > calc::kMaxPictureSide) {
             std::abort();
         }
     } catch (const calc::FileFailure&) {

@@ -5,13 +5,9 @@
 
 namespace qtui {
 
-// The largest picture the program reads. Its pictures fill a picture box of
-// about 585 × 396 pixels; a file that claims more than this is refused before
-// any pixel memory is taken for it.
-inline constexpr int kMaxPictureSide = 8192;
-inline constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
 // Pixel memory any single read may take, in megabytes: the largest picture
-// allowed above at 32 bits a pixel, with room to spare.
+// the programs read (calc::kMaxPictureSide, calc::kMaxPicturePixels) at 32
+// bits a pixel, with room to spare.
 inline constexpr int kPictureMemoryLimitMb = 96;
 
 // Sets the limit above for every picture read in the process; the
