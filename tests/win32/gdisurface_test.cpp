@@ -1,0 +1,126 @@
+#include "core/azimuth.h"
+#include "core/compassdrawing.h"
+#include "core/failure.h"
+#include "win32/bitmap.h"
+#include "win32/gdisurface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kCyan = RGB(0, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// The whole diagram for a displacement of 0 and an azimuth of 180, as the
+// compass window's START draws it, at 96 dpi (15 twips a pixel): the centre
+// lies at pixel (201, 107).
+class WholeDiagram : public testing::Test {
+protected:
+    void SetUp() override {
+        calc::ClearDiagram(surface);
+        calc::DrawCrosses(surface, "0");
+        calc::DrawCentreDot(surface);
+        calc::DrawDirection(surface, "0", calc::Azimuth{180.0f, " 180"});
+    }
+    bool any(int left, int top, int right, int bottom, COLORREF colour) const {
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (surface.pixel(x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    win32ui::GdiSurface surface{nullptr, nullptr, 334, 221};
+};
+
+TEST_F(WholeDiagram, PenWidthsColoursDotArcAndLabelLandWhereTheyShould) {
+    struct Pixel {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+        bool is;
+    };
+    const Pixel pixels[] = {
+        {"the displaced east-west axis, 5 pixels wide", 150, 108, kBlue, true},
+        {"beside it", 150, 112, kBlue, false},
+        {"the direction, 8 pixels wide", 204, 40, kCyan, true},
+        {"beside it", 208, 40, kCyan, false},
+        {"inside the 20-pixel centre dot, off the line", 208, 107, kBlue, true},
+        {"outside the centre dot", 213, 100, kBlue, false},
+        {"the arc runs counterclockwise: left of the centre", 182, 88, kBlue, true},
+        {"not right of it", 220, 88, kBlue, false},
+    };
+    for (const Pixel& p : pixels) {
+        SCOPED_TRACE(p.what);
+        EXPECT_EQ(any(p.x - 1, p.y - 1, p.x + 1, p.y + 1, p.colour), p.is);
+    }
+    // "alfa= 180" in black, 300 twips left of and 200 below the far end.
+    EXPECT_TRUE(any(181, 20, 230, 33, kBlack));
+}
+
+void WriteFile(const std::string& name, const std::string& bytes) {
+    FILE* file = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::string LittleEndian(unsigned value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) {
+        out += static_cast<char>(value >> (8 * i) & 0xff);
+    }
+    return out;
+}
+
+// A 24-bit bitmap header for `width` x `height` pixels, followed by `pixelBytes`
+// bytes of pixels.
+std::string Bitmap(unsigned width, unsigned height, unsigned pixelBytes) {
+    std::string bytes = "BM" + LittleEndian(54 + pixelBytes, 4) + LittleEndian(0, 4) +
+                        LittleEndian(54, 4) + LittleEndian(40, 4) + LittleEndian(width, 4) +
+                        LittleEndian(height, 4) + LittleEndian(1, 2) + LittleEndian(24, 2) +
+                        LittleEndian(0, 4) + LittleEndian(pixelBytes, 4) + std::string(16, '\0');
+    return bytes + std::string(pixelBytes, '\x7f');
+}
+
+TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+        const char* reason; // empty: read
+    };
+    const Case cases[] = {
+        {"good.bmp", Bitmap(2, 2, 16), ""},
+        {"empty.bmp", "", "the file is empty"},
+        {"png.bmp", "\x89PNG\r\n\x1a\n", "not a Windows bitmap"},
+        {"wide.bmp", Bitmap(9000, 1, 0), "more than 8192 on a side"},
+        {"short.bmp", Bitmap(2, 2, 8), "the file holds 62 bytes, its header needs 70"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteFile(c.file, c.bytes);
+        if (!*c.reason) {
+            const auto picture = win32ui::ReadBitmapFile(c.file);
+            EXPECT_EQ(picture->width, 2);
+            EXPECT_EQ(picture->height, 2);
+            continue;
+        }
+        try {
+            win32ui::ReadBitmapFile(c.file);
+            ADD_FAILURE() << "read";
+        } catch (const calc::FileFailure& failure) {
+            EXPECT_NE(std::string(failure.what()).find(c.reason), std::string::npos)
+                << failure.what();
+        }
+        std::remove(c.file);
+    }
+    EXPECT_THROW(win32ui::ReadBitmapFile("missing.bmp"), calc::FileNotFound);
+}
+
+} // namespace
