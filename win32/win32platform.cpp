@@ -179,9 +179,11 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
     }
     m_defaultFont = font(forms::kSans825);
 
-    // Children created later lie below those created earlier: created from the
-    // end of the table, a later row lies on top, as the table means. A
-    // picture box is made before the buttons inside it.
+    // Children created later lie below those created earlier. The lines come
+    // first: labels are drawn over the background, and a line that a label's
+    // box crosses still shows whole. The rest from the end of the table, so
+    // that a later row lies on top, as the table means. A picture box is made
+    // before the buttons inside it.
     std::map<std::string_view, int> rows;
     for (size_t i = 0; i < table.controls.size(); ++i) {
         rows[table.controls[i].name] = static_cast<int>(i);
@@ -240,6 +242,11 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
             m_buttonIds.emplace(id, std::string(c.name));
         }
     };
+    for (size_t row = 0; row < table.controls.size(); ++row) {
+        if (table.controls[row].kind == forms::ControlKind::Line) {
+            create(static_cast<int>(row));
+        }
+    }
     for (int row = static_cast<int>(table.controls.size()) - 1; row >= 0; --row) {
         create(row);
     }
