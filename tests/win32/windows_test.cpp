@@ -243,7 +243,8 @@ TEST(Window, TextBoxTextIsUtf8AndShowsItsBeginning) {
 }
 
 // A failure shows in an error message box titled with the program's name,
-// over the window it happened in.
+// over the window it happened in; once the box is gone the window's focused
+// control has the focus again.
 TEST(Failure, ShowsInAMessageBoxOverItsWindow) {
     win32ui::Win32Platform platform("Drevik");
     Events events;
@@ -251,6 +252,7 @@ TEST(Failure, ShowsInAMessageBoxOverItsWindow) {
         platform.createWindow(calculator::TV::Table(calc::RussianTable()), events));
     window->show();
     platform.yield();
+    SetFocus(window->control("Text3"));
 
     HWND box = nullptr;
     HWND owner = nullptr;
@@ -280,6 +282,8 @@ TEST(Failure, ShowsInAMessageBoxOverItsWindow) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(owner, window->handle());
     EXPECT_EQ(text, Wide("Файл не найден: C:\\Спутник\\1k.BMP"));
+    platform.yield();
+    EXPECT_EQ(GetFocus(), window->control("Text3"));
 }
 
 // Starting a program that is not there names it and says why.
