@@ -1,0 +1,13 @@
+#include "forms/sdrevik.h"
+#include "win32platform.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    win32ui::Win32Platform platform("START");
+    forms::Runtime runtime(platform);
+    runtime.setFactory(forms::FormId::SDREVIK,
+                       [](forms::Runtime& r) { return std::make_unique<launcher::SDREVIK>(r); });
+    runtime.startUp(forms::FormId::SDREVIK);
+    return platform.run();
+}

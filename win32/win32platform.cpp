@@ -1,0 +1,605 @@
+#include "win32platform.h"
+
+#include "core/failure.h"
+#include "text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace win32ui {
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK MessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"DishWindow";
+constexpr const wchar_t* kPictureBoxClass = L"DishPictureBox";
+constexpr const wchar_t* kMessageClass = L"DishMessages";
+// Sent to the message-only window: free the windows that were closed.
+constexpr UINT kReleaseClosing = WM_APP + 1;
+// Control ids start here, one a table row, so that a click names its button.
+constexpr int kFirstControlId = 1000;
+
+// A picture box paints its picture unscaled at its top-left corner; the rest
+// shows the window's background, which the class brush erases. Clicks of the
+// buttons inside it go on to the window.
+LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(box, &paint);
+        const auto* picture =
+            reinterpret_cast<const Win32Picture*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+        if (picture && picture->bitmap) {
+            HDC source = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(source, picture->bitmap);
+            BitBlt(dc, 0, 0, picture->width, picture->height, source, 0, 0, SRCCOPY);
+            SelectObject(source, old);
+            DeleteDC(source);
+        }
+        EndPaint(box, &paint);
+        return 0;
+    }
+    case WM_COMMAND:
+        return SendMessageW(GetParent(box), WM_COMMAND, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        SetFocus(box);
+        return 0;
+    default:
+        return DefWindowProcW(box, message, wParam, lParam);
+    }
+}
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleW(nullptr);
+}
+
+void RegisterClasses() {
+    static const bool registered = [] {
+        WNDCLASSEXW window{};
+        window.cbSize = sizeof window;
+        window.lpfnWndProc = WindowProcedure;
+        window.hInstance = ProgramInstance();
+        window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        // The program's own icon (resource 1) where it has one.
+        window.hIcon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(1));
+        window.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        window.lpszClassName = kWindowClass;
+        RegisterClassExW(&window);
+
+        WNDCLASSEXW box{};
+        box.cbSize = sizeof box;
+        box.lpfnWndProc = PictureBoxProcedure;
+        box.hInstance = ProgramInstance();
+        box.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        box.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        box.lpszClassName = kPictureBoxClass;
+        RegisterClassExW(&box);
+
+        WNDCLASSEXW messages{};
+        messages.cbSize = sizeof messages;
+        messages.lpfnWndProc = MessageProcedure;
+        messages.hInstance = ProgramInstance();
+        messages.lpszClassName = kMessageClass;
+        RegisterClassExW(&messages);
+        return true;
+    }();
+    (void)registered;
+}
+
+// The system's own words for an error code, without the line break and full
+// stop it ends with.
+std::string SystemReason(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring reason = length ? std::wstring(buffer, length) : std::wstring();
+    LocalFree(buffer);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
+                               reason.back() == L' ' || reason.back() == L'.')) {
+        reason.pop_back();
+    }
+    if (reason.empty()) {
+        return "system error " + std::to_string(code);
+    }
+    return Narrow(reason);
+}
+
+// Failure messages are UTF-8, except where a reason came from the C runtime in
+// the ANSI code page.
+std::wstring MessageText(const std::string& message) {
+    const int size = static_cast<int>(message.size());
+    if (size == 0 ||
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, message.data(), size, nullptr, 0) > 0) {
+        return Wide(message);
+    }
+    const int length = MultiByteToWideChar(CP_ACP, 0, message.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, message.data(), size, wide.data(), length);
+    return wide;
+}
+
+} // namespace
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int TwipsToPixels(int twips, int dpi) {
+    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
+}
+
+RECT ControlRect(const forms::Control& control, int dpi) {
+    const forms::TwipRect& p = control.place;
+    if (control.kind == forms::ControlKind::Line) {
+        const int x1 = TwipsToPixels(p.left, dpi);
+        const int y1 = TwipsToPixels(p.top, dpi);
+        const int x2 = TwipsToPixels(p.width, dpi);
+        const int y2 = TwipsToPixels(p.height, dpi);
+        const LONG left = std::min(x1, x2);
+        const LONG top = std::min(y1, y2);
+        return {left, top, left + std::abs(x2 - x1) + 1, top + std::abs(y2 - y1) + 1};
+    }
+    const LONG left = TwipsToPixels(p.left, dpi);
+    const LONG top = TwipsToPixels(p.top, dpi);
+    return {left, top, left + TwipsToPixels(p.width, dpi), top + TwipsToPixels(p.height, dpi)};
+}
+
+// --- Win32Window ---------------------------------------------------------
+
+Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& events)
+    : m_name(table.name), m_events(&events), m_dpi(ScreenDpi()) {
+    RegisterClasses();
+    m_clientWidth = TwipsToPixels(table.width, m_dpi);
+    m_clientHeight = TwipsToPixels(table.height, m_dpi);
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT outer{0, 0, m_clientWidth, m_clientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    int x = CW_USEDEFAULT;
+    int y = CW_USEDEFAULT;
+    if (table.screenPosition) {
+        // The table places the client area; the frame lies around it.
+        x = TwipsToPixels(table.screenPosition->x, m_dpi) + outer.left;
+        y = TwipsToPixels(table.screenPosition->y, m_dpi) + outer.top;
+    }
+    // WM_NCCREATE ties the window to this object.
+    CreateWindowExW(0, kWindowClass, Wide(table.caption).c_str(), style, x, y,
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                    ProgramInstance(), this);
+    if (!m_window) {
+        throw std::runtime_error("Cannot create the window " + m_name + ": " +
+                                 SystemReason(GetLastError()));
+    }
+    m_defaultFont = font(forms::kSans825);
+
+    // Children created later lie below those created earlier. The lines come
+    // first: labels are drawn over the background, and a line that a label's
+    // box crosses still shows whole. The rest from the end of the table, so
+    // that a later row lies on top, as the table means. A picture box is made
+    // before the buttons inside it.
+    std::map<std::string_view, int> rows;
+    for (size_t i = 0; i < table.controls.size(); ++i) {
+        rows[table.controls[i].name] = static_cast<int>(i);
+    }
+    std::function<void(int)> create = [&](int row) {
+        const forms::Control& c = table.controls[static_cast<size_t>(row)];
+        if (m_controls.find(c.name) != m_controls.end()) {
+            return;
+        }
+        HWND parent = m_window;
+        if (!c.inside.empty()) {
+            create(rows.at(c.inside));
+            parent = control(c.inside);
+        }
+        const wchar_t* windowClass = L"STATIC";
+        DWORD controlStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        DWORD exStyle = 0;
+        switch (c.kind) {
+        case forms::ControlKind::Button:
+            windowClass = L"BUTTON";
+            controlStyle |= WS_TABSTOP | BS_PUSHBUTTON;
+            break;
+        case forms::ControlKind::TextBox:
+            windowClass = L"EDIT";
+            controlStyle |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case forms::ControlKind::Label:
+            controlStyle |= SS_LEFT;
+            if (c.text.find('&') != std::string_view::npos) {
+                controlStyle |= SS_NOPREFIX;
+            }
+            break;
+        case forms::ControlKind::Line:
+            controlStyle |= SS_BLACKRECT;
+            break;
+        case forms::ControlKind::PictureBox:
+            windowClass = kPictureBoxClass;
+            controlStyle |= WS_TABSTOP | WS_CLIPCHILDREN;
+            break;
+        }
+        const RECT place = ControlRect(c, m_dpi);
+        const int id = kFirstControlId + row;
+        HWND child = CreateWindowExW(
+            exStyle, windowClass, Wide(c.text).c_str(), controlStyle, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
+        if (!child) {
+            throw std::runtime_error("Cannot create the control " + std::string(c.name) + " of " +
+                                     m_name + ": " + SystemReason(GetLastError()));
+        }
+        SendMessageW(child, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(c.font ? font(*c.font) : m_defaultFont), FALSE);
+        m_controls.emplace(std::string(c.name), child);
+        if (c.kind == forms::ControlKind::Button) {
+            m_buttonIds.emplace(id, std::string(c.name));
+        }
+    };
+    for (size_t row = 0; row < table.controls.size(); ++row) {
+        if (table.controls[row].kind == forms::ControlKind::Line) {
+            create(static_cast<int>(row));
+        }
+    }
+    for (int row = static_cast<int>(table.controls.size()) - 1; row >= 0; --row) {
+        create(row);
+    }
+    for (const forms::Control* c : forms::TabOrder(table)) {
+        m_tabOrder.push_back(control(c->name));
+    }
+}
+
+Win32Window::~Win32Window() {
+    m_surface.reset();
+    if (m_window) {
+        // Whatever DestroyWindow still sends goes past this object.
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        DestroyWindow(m_window);
+    }
+    for (HFONT f : m_fonts) {
+        DeleteObject(f);
+    }
+}
+
+HFONT Win32Window::font(const forms::Font& f) {
+    std::string key = std::string(f.name) + '|' + std::to_string(f.points) + '|' +
+                      (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+    const auto it = m_fontsByKey.find(key);
+    if (it != m_fontsByKey.end()) {
+        return it->second;
+    }
+    // Points to pixels at the display's resolution; negative: the character
+    // height, not the cell's.
+    const int height = -static_cast<int>(std::lround(f.points * m_dpi / 72.0));
+    HFONT created =
+        CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                    static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(f.name).c_str());
+    m_fonts.push_back(created);
+    m_fontsByKey.emplace(std::move(key), created);
+    return created;
+}
+
+HWND Win32Window::control(std::string_view name) const {
+    const auto it = m_controls.find(name);
+    if (it == m_controls.end()) {
+        throw std::logic_error(m_name + " has no control " + std::string(name));
+    }
+    return it->second;
+}
+
+void Win32Window::show() {
+    ShowWindow(m_window,
+               IsIconic(m_window) || !IsWindowVisible(m_window) ? SW_SHOWNORMAL : SW_SHOW);
+    SetForegroundWindow(m_window);
+    BringWindowToTop(m_window);
+}
+
+void Win32Window::hide() {
+    ShowWindow(m_window, SW_HIDE);
+}
+
+std::string Win32Window::text(std::string_view name) const {
+    HWND box = control(name);
+    const int length = GetWindowTextLengthW(box);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(box, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+void Win32Window::setText(std::string_view name, std::string_view text) {
+    HWND box = control(name);
+    SetWindowTextW(box, Wide(text).c_str());
+    // The caret at the start: a text longer than its box shows its beginning.
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32Window::setPicture(std::string_view name, std::unique_ptr<forms::Picture> picture) {
+    HWND box = control(name);
+    std::unique_ptr<Win32Picture>& slot = m_pictures[box];
+    slot.reset(static_cast<Win32Picture*>(picture.release()));
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(slot.get()));
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+calc::DrawingSurface& Win32Window::surface() {
+    if (!m_surface) {
+        m_surface =
+            std::make_unique<GdiSurface>(m_window, m_defaultFont, m_clientWidth, m_clientHeight);
+    }
+    return *m_surface;
+}
+
+void Win32Window::focusFirstControl() {
+    if (!m_tabOrder.empty()) {
+        SetFocus(m_tabOrder.front());
+    }
+}
+
+bool Win32Window::keyboardMessage(const MSG& message) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+        if (m_tabOrder.empty()) {
+            return true;
+        }
+        const auto count = static_cast<std::ptrdiff_t>(m_tabOrder.size());
+        const auto at = std::find(m_tabOrder.begin(), m_tabOrder.end(), GetFocus());
+        std::ptrdiff_t index = at == m_tabOrder.end() ? -1 : at - m_tabOrder.begin();
+        const bool backwards = GetKeyState(VK_SHIFT) < 0;
+        // The next control that can take the focus, round the window.
+        for (std::ptrdiff_t step = 0; step < count; ++step) {
+            if (backwards) {
+                index = index <= 0 ? count - 1 : index - 1;
+            } else {
+                index = (index + 1) % count;
+            }
+            HWND next = m_tabOrder[static_cast<size_t>(index)];
+            if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+                SetFocus(next);
+                break;
+            }
+        }
+        return true;
+    }
+    if (message.wParam == VK_RETURN) {
+        HWND focus = GetFocus();
+        const int id = GetDlgCtrlID(focus);
+        if (focus && m_buttonIds.count(id) && control(m_buttonIds.at(id)) == focus) {
+            SendMessageW(GetParent(focus), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(focus));
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            const auto it = m_buttonIds.find(LOWORD(wParam));
+            if (it != m_buttonIds.end() && m_events) {
+                // The handler may close this window: it is only freed later.
+                m_events->clicked(it->second);
+            }
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        // The runtime decides whether the window goes.
+        if (m_events) {
+            m_events->closeRequested();
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(m_window, focus)) {
+                m_focus = focus;
+            }
+        } else if (!HIWORD(wParam)) {
+            // Back to the control that had the focus, or the first one.
+            if (m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus)) {
+                SetFocus(m_focus);
+            } else {
+                focusFirstControl();
+            }
+        }
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(m_window, &paint);
+        if (m_surface) {
+            m_surface->paint(dc);
+        }
+        EndPaint(m_window, &paint);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+// --- Win32Platform -------------------------------------------------------
+
+LRESULT CALLBACK MessageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kReleaseClosing) {
+        auto* platform = reinterpret_cast<Win32Platform*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (platform) {
+            platform->releaseClosing();
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+Win32Platform::Win32Platform(std::string title) : m_title(std::move(title)) {
+    RegisterClasses();
+    m_messages = CreateWindowExW(0, kMessageClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 ProgramInstance(), nullptr);
+    SetWindowLongPtrW(m_messages, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32Platform::~Win32Platform() {
+    SetWindowLongPtrW(m_messages, GWLP_USERDATA, 0);
+    DestroyWindow(m_messages);
+    releaseClosing();
+    for (Win32Window* window : m_windows) {
+        delete window;
+    }
+}
+
+forms::NativeWindow* Win32Platform::createWindow(const forms::WindowTable& table,
+                                                 forms::WindowEvents& events) {
+    auto window = std::make_unique<Win32Window>(table, events);
+    m_windows.push_back(window.get());
+    return window.release();
+}
+
+void Win32Platform::destroyWindow(forms::NativeWindow* window) {
+    auto* native = static_cast<Win32Window*>(window);
+    // The window may be going from inside one of its own clicks, with the
+    // button still handling its mouse message: it leaves the screen now and is
+    // freed once the message loop has it back.
+    native->detach();
+    native->hide();
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), native), m_windows.end());
+    m_closing.emplace_back(native);
+    PostMessageW(m_messages, kReleaseClosing, 0, 0);
+}
+
+void Win32Platform::releaseClosing() {
+    std::vector<std::unique_ptr<Win32Window>> closing;
+    closing.swap(m_closing);
+}
+
+bool Win32Platform::keyboardMessage(const MSG& message) {
+    if (!message.hwnd) {
+        return false;
+    }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    for (Win32Window* window : m_windows) {
+        if (window->handle() == root) {
+            return window->keyboardMessage(message);
+        }
+    }
+    return false;
+}
+
+void Win32Platform::dispatch(MSG& message) {
+    if (!keyboardMessage(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Win32Platform::yield() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The program is ending: the outer loop must see it too.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        dispatch(message);
+    }
+}
+
+int Win32Platform::run() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        dispatch(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+std::unique_ptr<forms::Picture> Win32Platform::readPicture(const std::string& path) {
+    return ReadBitmapFile(path);
+}
+
+void Win32Platform::reportFailure(forms::NativeWindow* window, const std::string& message) {
+    HWND owner = nullptr;
+    if (window) {
+        HWND handle = static_cast<Win32Window*>(window)->handle();
+        if (IsWindowVisible(handle)) {
+            owner = handle;
+        }
+    }
+    MessageBoxW(owner, MessageText(message).c_str(), Wide(m_title).c_str(), MB_OK | MB_ICONERROR);
+}
+
+std::string Win32Platform::programDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return ".";
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L"\\/");
+    path.resize(slash == std::wstring::npos ? 0 : slash);
+    return Narrow(path);
+}
+
+void Win32Platform::startProgram(const std::string& path) {
+    const std::wstring program = Wide(path);
+    const DWORD attributes = GetFileAttributesW(program.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            throw calc::Failure("Cannot start " + path + ": the file does not exist");
+        }
+    } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        throw calc::Failure("Cannot start " + path + ": it is a directory");
+    }
+    // The command line is the program's path alone, quoted for the blanks a
+    // path may hold; no arguments.
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        throw calc::Failure("Cannot start " + path + ": " + SystemReason(GetLastError()));
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+void Win32Platform::endProgram() {
+    PostQuitMessage(0);
+}
+
+} // namespace win32ui
