@@ -18,7 +18,7 @@
 // from the test.
 class FakePlatform : public forms::Platform {
 public:
-    struct Window : forms::NativeWindow {
+    struct Window final : forms::NativeWindow {
         Window(FakePlatform& platform, const forms::WindowTable& table, forms::WindowEvents& events)
             : platform(platform), name(table.name), events(events) {
             for (const forms::Control& c : table.controls) {
