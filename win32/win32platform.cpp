@@ -1,5 +1,6 @@
 #include "win32platform.h"
 
+#include "caption.h"
 #include "core/failure.h"
 #include "text.h"
 
@@ -51,6 +52,37 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
     default:
         return DefWindowProcW(box, message, wParam, lParam);
     }
+}
+
+// A label's caption, left-aligned from its top, in its font, broken into
+// lines at blanks where it does not fit; what falls below the label is cut.
+void DrawLabel(const DRAWITEMSTRUCT& item) {
+    const int length = GetWindowTextLengthW(item.hwndItem);
+    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(item.hwndItem, caption.data(), length + 1);
+    caption.resize(static_cast<size_t>(length));
+    HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    HGDIOBJ old =
+        SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    const auto measure = [dc](std::wstring_view text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    int y = item.rcItem.top;
+    for (const std::wstring& line :
+         CaptionLines(caption, item.rcItem.right - item.rcItem.left, measure)) {
+        ExtTextOutW(dc, item.rcItem.left, y, ETO_CLIPPED, &item.rcItem, line.c_str(),
+                    static_cast<UINT>(line.size()), nullptr);
+        y += metrics.tmHeight + metrics.tmExternalLeading;
+    }
+    SelectObject(dc, old);
 }
 
 HINSTANCE ProgramInstance() {
@@ -212,10 +244,9 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
             exStyle = WS_EX_CLIENTEDGE;
             break;
         case forms::ControlKind::Label:
-            controlStyle |= SS_LEFT;
-            if (c.text.find('&') != std::string_view::npos) {
-                controlStyle |= SS_NOPREFIX;
-            }
+            // The window draws its labels' captions (WM_DRAWITEM), so that
+            // they break into lines as every build breaks them.
+            controlStyle |= SS_OWNERDRAW;
             break;
         case forms::ControlKind::Line:
             controlStyle |= SS_BLACKRECT;
@@ -394,6 +425,14 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_STATIC) {
+            DrawLabel(*item);
+            return TRUE;
+        }
+        break;
+    }
     case WM_CLOSE:
         // The runtime decides whether the window goes.
         if (m_events) {

@@ -156,7 +156,7 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 EXPECT_TRUE(style & ES_AUTOHSCROLL);
                 break;
             case forms::ControlKind::Label:
-                EXPECT_EQ(style & SS_TYPEMASK, SS_LEFT);
+                EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW);
                 break;
             case forms::ControlKind::Line:
                 EXPECT_EQ(style & SS_TYPEMASK, SS_BLACKRECT);
