@@ -89,34 +89,27 @@ HINSTANCE ProgramInstance() {
     return GetModuleHandleW(nullptr);
 }
 
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HICON icon, bool background) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ProgramInstance();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = icon;
+    if (background) {
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    }
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
 void RegisterClasses() {
     static const bool registered = [] {
-        WNDCLASSEXW window{};
-        window.cbSize = sizeof window;
-        window.lpfnWndProc = WindowProcedure;
-        window.hInstance = ProgramInstance();
-        window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         // The program's own icon (resource 1) where it has one.
-        window.hIcon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(1));
-        window.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        window.lpszClassName = kWindowClass;
-        RegisterClassExW(&window);
-
-        WNDCLASSEXW box{};
-        box.cbSize = sizeof box;
-        box.lpfnWndProc = PictureBoxProcedure;
-        box.hInstance = ProgramInstance();
-        box.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        box.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        box.lpszClassName = kPictureBoxClass;
-        RegisterClassExW(&box);
-
-        WNDCLASSEXW messages{};
-        messages.cbSize = sizeof messages;
-        messages.lpfnWndProc = MessageProcedure;
-        messages.hInstance = ProgramInstance();
-        messages.lpszClassName = kMessageClass;
-        RegisterClassExW(&messages);
+        RegisterWindowClass(kWindowClass, WindowProcedure,
+                            LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(1)), true);
+        RegisterWindowClass(kPictureBoxClass, PictureBoxProcedure, nullptr, true);
+        RegisterWindowClass(kMessageClass, MessageProcedure, nullptr, false);
         return true;
     }();
     (void)registered;
