@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,14 +18,20 @@ namespace calc {
 // empty or half-written; a symbolic link in its place is replaced, not written
 // through. A file the directory lets no one replace, another user's file and
 // one with more than one name are truncated and written in place. A file the
-// user may not write is left alone. Throws FileFailure ("Cannot write <full
-// path>: <reason>").
+// user may not write is left alone. On Windows the new file takes the name by
+// a rename; where another program keeps the old file open all the while, so
+// that it cannot be renamed over, it is written in place instead, under a
+// lock that ReadFileStart waits for, wherever that program shares it for
+// writing; where it does not, nothing is changed. Throws FileFailure ("Cannot
+// write <full path>: <reason>", the reason "another program has it open" for
+// the last case).
 void ReplaceFile(const std::string& directory, const std::string& name, std::string_view content);
 
-// Opens the regular file `name` in `directory` for reading, without waiting on
-// anything else under that name. Throws FileNotFound when there is none, and
-// FileFailure ("Cannot read <full path>: <reason>") when it is not a regular
-// file or cannot be opened. The caller closes the file.
-std::FILE* OpenRegularFileForReading(const std::string& directory, const std::string& name);
+// Reads at most `limit` bytes from the start of the regular file `name` in
+// `directory`, without waiting on anything else under that name; on Windows
+// never in the middle of ReplaceFile's write in place. Throws
+// FileNotFound when there is none, and FileFailure ("Cannot read <full path>:
+// <reason>") when it is not a regular file or cannot be opened or read.
+std::string ReadFileStart(const std::string& directory, const std::string& name, std::size_t limit);
 
 } // namespace calc

@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "fileerror.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -248,7 +249,8 @@ void ReplaceFile(const std::string& directory, const std::string& name, std::str
     writeInPlace(target, old, content);
 }
 
-std::FILE* OpenRegularFileForReading(const std::string& directory, const std::string& name) {
+std::string ReadFileStart(const std::string& directory, const std::string& name,
+                          std::size_t limit) {
     const std::string path = FileInDirectory(directory, name).string();
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
@@ -260,24 +262,33 @@ std::FILE* OpenRegularFileForReading(const std::string& directory, const std::st
     if (!S_ISREG(status.st_mode)) {
         CannotRead(directory, name, kNotRegular); // not opened at all
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
-    if (fd < 0) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | kOpenFlags));
+    if (file.get() < 0) {
         if (errno == ENOENT) {
             throw FileNotFound(ShownPath(directory, name));
         }
         CannotRead(directory, name, ErrorReason(errno));
     }
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         CannotRead(directory, name, kNotRegular);
     }
-    std::FILE* file = ::fdopen(fd, "rb");
-    if (!file) {
-        const int error = errno;
-        ::close(fd);
-        CannotRead(directory, name, ErrorReason(error));
+    std::string content;
+    char buffer[4096];
+    while (content.size() < limit) {
+        const ssize_t got =
+            ::read(file.get(), buffer, std::min(sizeof buffer, limit - content.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            CannotRead(directory, name, ErrorReason(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
     }
-    return file;
+    return content;
 }
 
 } // namespace calc

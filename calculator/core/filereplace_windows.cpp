@@ -7,9 +7,6 @@
 #include <cstdint>
 #include <cwctype>
 
-#include <fcntl.h>
-#include <io.h>
-
 #include <windows.h>
 
 #include <aclapi.h>
@@ -21,11 +18,19 @@ namespace calc {
 
 namespace {
 
+constexpr const char* kHeldOpen = "another program has it open";
+
 // How often, and how long apart, a replacement is tried again while a reader
 // holds the old file open, and an open while a replacement holds the new one:
-// half a second in all.
+// half a second in all. A replacement that still fails then is given up for a
+// write in place.
 constexpr int kReplaceAttempts = 50;
 constexpr DWORD kReplacePauseMs = 10;
+
+// How often, 10 ms apart, a lock on the file is tried before it is given up:
+// two seconds in all. The writer and the reader hold theirs only while they
+// write or read the one line, so only another program's lock lasts that long.
+constexpr int kLockAttempts = 200;
 
 // The UTF-8 text as Windows' wide characters; every path goes to the system
 // in this form, so that names outside the ANSI code page work.
@@ -67,7 +72,7 @@ std::string Reason(DWORD error) {
     case ERROR_LOCK_VIOLATION:
     case ERROR_UNABLE_TO_REMOVE_REPLACED:
     case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
-        return "the file is in use by another program";
+        return kHeldOpen;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return "no space left on the device";
@@ -179,6 +184,29 @@ bool InUse(DWORD error) {
            error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
 }
 
+// Locks the whole file, shared for a reader, exclusive for a writer, so that a
+// reader never sees a line that is being written in place. A lock that
+// another program holds is waited for a while. Returns 0 or the error.
+DWORD LockWhole(HANDLE file, bool exclusive) {
+    const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    for (int attempt = 1;; ++attempt) {
+        OVERLAPPED from{}; // offset 0
+        if (::LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &from)) {
+            return 0;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_LOCK_VIOLATION || attempt == kLockAttempts) {
+            return error;
+        }
+        ::Sleep(kReplacePauseMs);
+    }
+}
+
+void UnlockWhole(HANDLE file) {
+    OVERLAPPED from{};
+    ::UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &from);
+}
+
 // The attributes a new file takes over from the one it replaces.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -201,7 +229,10 @@ void CarryOverAccess(const Target& target, HANDLE file) {
 
 // Writes the content to the temporary file, then gives it the file's name.
 // Returns false, having changed nothing, where the directory takes no new
-// file; the caller then writes in place.
+// file, and where another program keeps the old file open all the while the
+// rename is tried (a rename needs everyone who has it open to share it for
+// deletion; a write in place only for writing): the caller then writes in
+// place.
 bool ReplaceWithNewFile(const Target& target, DWORD oldAttributes, std::string_view content) {
     Handle file(::CreateFileW(target.temporary.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -239,8 +270,12 @@ bool ReplaceWithNewFile(const Target& target, DWORD oldAttributes, std::string_v
             return true;
         }
         error = ::GetLastError();
-        if (!InUse(error) || attempt == kReplaceAttempts) {
+        if (!InUse(error)) {
             break;
+        }
+        if (attempt == kReplaceAttempts) {
+            ::DeleteFileW(target.temporary.c_str());
+            return false;
         }
         ::Sleep(kReplacePauseMs);
     }
@@ -249,7 +284,9 @@ bool ReplaceWithNewFile(const Target& target, DWORD oldAttributes, std::string_v
 }
 
 // Truncates and writes the file under its name, creating it where there is
-// none.
+// none, under an exclusive lock that the reader below waits for. Where
+// another program has the file open without sharing it for writing, nothing
+// is changed and that is reported.
 void WriteInPlace(const Target& target, std::string_view content) {
     Handle file(::CreateFileW(target.path.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -261,10 +298,11 @@ void WriteInPlace(const Target& target, std::string_view content) {
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
         target.fail(kNotRegular);
     }
-    if (!::SetEndOfFile(file.get())) {
-        target.fail(::GetLastError());
+    if (const DWORD error = LockWhole(file.get(), true)) {
+        target.fail(error);
     }
-    DWORD error = WriteAll(file.get(), content);
+    DWORD error = ::SetEndOfFile(file.get()) ? WriteAll(file.get(), content) : ::GetLastError();
+    UnlockWhole(file.get());
     if (!file.close() && !error) {
         error = ::GetLastError();
     }
@@ -295,7 +333,8 @@ void ReplaceFile(const std::string& directory, const std::string& name, std::str
     }
 }
 
-std::FILE* OpenRegularFileForReading(const std::string& directory, const std::string& name) {
+std::string ReadFileStart(const std::string& directory, const std::string& name,
+                          std::size_t limit) {
     const std::wstring path = PathOf(directory, name);
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -336,18 +375,31 @@ std::FILE* OpenRegularFileForReading(const std::string& directory, const std::st
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
         CannotRead(directory, name, kNotRegular);
     }
-    const int fd =
-        ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file.get()), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CannotRead(directory, name, "too many open files");
+    // A writer writing in place holds the file locked until the line is
+    // whole.
+    if (const DWORD locked = LockWhole(file.get(), false)) {
+        CannotRead(directory, name, Reason(locked));
     }
-    file.release(); // the descriptor owns it now
-    std::FILE* stream = ::_fdopen(fd, "rb");
-    if (!stream) {
-        ::_close(fd);
-        CannotRead(directory, name, "too many open files");
+    std::string content;
+    error = 0;
+    char buffer[4096];
+    while (content.size() < limit) {
+        DWORD got = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, limit - content.size()));
+        if (!::ReadFile(file.get(), buffer, wanted, &got, nullptr)) {
+            error = ::GetLastError();
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        content.append(buffer, got);
     }
-    return stream;
+    UnlockWhole(file.get());
+    if (error) {
+        CannotRead(directory, name, Reason(error));
+    }
+    return content;
 }
 
 } // namespace calc

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <set>
 #include <thread>
@@ -552,13 +553,37 @@ TEST(HandOffFile, KilledStartLeavesAWholeLineAndNothingElse) {
 #endif
 
 #ifdef _WIN32
-// What lies in the directory before START; what it starts (a reader holding
-// the file) ends with the returned thread.
-using WindowsLayout = std::jthread (*)(const fs::path& d);
+// Another program's handle on rlin1.txt, open for reading with the given
+// sharing, and holding a shared lock on it where asked (as a reader in the
+// middle of its read does); closed at the end of its scope.
+class HeldFile {
+public:
+    HeldFile(const fs::path& file, DWORD sharing, bool locked)
+        : m_handle(::CreateFileW(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0,
+                                 nullptr)) {
+        EXPECT_NE(m_handle, INVALID_HANDLE_VALUE);
+        OVERLAPPED from{};
+        EXPECT_TRUE(!locked || ::LockFileEx(m_handle, 0, 0, MAXDWORD, MAXDWORD, &from));
+    }
+    ~HeldFile() { ::CloseHandle(m_handle); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+private:
+    HANDLE m_handle;
+};
+
+constexpr DWORD kNotHeld = ~DWORD{0};
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 struct WindowsRow {
     const char* name;
-    WindowsLayout before;
+    void (*before)(const fs::path& d); // nullptr: nothing
+    // How another program has the file open all through START, longer than
+    // any retry: its sharing (kNotHeld: it does not), and whether it also
+    // holds a lock as a reader does while it reads.
+    DWORD heldWith;
+    bool heldLocked;
     const char* reason;  // nullptr: START succeeds
     const char* content; // of rlin1.txt afterwards
 };
@@ -574,9 +599,15 @@ TEST_P(HandOffStartOnWindows, AsTheTableSays) {
     TempDir dir;
     const fs::path file = dir.path() / "rlin1.txt";
     dir.write("rlin1.txt", "1,2\r\n");
+    if (row.before) {
+        row.before(dir.path());
+    }
     std::string write;
     {
-        std::jthread holder = row.before(dir.path());
+        std::optional<HeldFile> held;
+        if (row.heldWith != kNotHeld) {
+            held.emplace(file, row.heldWith, row.heldLocked);
+        }
         write = failureOf([&] { calc::WriteHandOffFile(180, 51.5, dir.str()); });
     }
     ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL); // so that it can be removed
@@ -588,37 +619,48 @@ TEST_P(HandOffStartOnWindows, AsTheTableSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HandOffStartOnWindows,
-    testing::Values(WindowsRow{"readOnlyFileIsKept",
-                               [](const fs::path& d) {
-                                   ::SetFileAttributesW((d / "rlin1.txt").c_str(),
-                                                        FILE_ATTRIBUTE_READONLY);
-                                   return std::jthread();
-                               },
-                               "the file is read-only", "1,2\r\n"},
-                    // Opened as the C runtime's fopen opens it, which lets no one delete
-                    // or rename the file while it is open.
-                    WindowsRow{"readerHoldingTheFileIsWaitedFor",
-                               [](const fs::path& d) {
-                                   const HANDLE reader =
-                                       ::CreateFileW((d / "rlin1.txt").c_str(), GENERIC_READ,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                     OPEN_EXISTING, 0, nullptr);
-                                   EXPECT_NE(reader, INVALID_HANDLE_VALUE);
-                                   return std::jthread([reader] {
-                                       std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                                       ::CloseHandle(reader);
-                                   });
-                               },
-                               nullptr, "180,51.5\r\n"},
-                    // What a START killed before the replacement left.
-                    WindowsRow{"leftoverNewFileIsReplaced",
-                               [](const fs::path& d) {
-                                   std::ofstream(d / ".rlin1.txt.tmp", std::ios::binary)
-                                       << "217.3,44";
-                                   return std::jthread();
-                               },
-                               nullptr, "180,51.5\r\n"}),
+    testing::Values(
+        WindowsRow{"readOnlyFileIsKept",
+                   [](const fs::path& d) {
+                       ::SetFileAttributesW((d / "rlin1.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+                   },
+                   kNotHeld, false, "the file is read-only", "1,2\r\n"},
+        // What a START killed before the replacement left.
+        WindowsRow{"leftoverNewFileIsReplaced",
+                   [](const fs::path& d) {
+                       std::ofstream(d / ".rlin1.txt.tmp", std::ios::binary) << "217.3,44";
+                   },
+                   kNotHeld, false, nullptr, "180,51.5\r\n"},
+        // As the compass window's reader opens it: no rename over it, but a
+        // write in place.
+        WindowsRow{"heldAsTheCompassReadsIt", nullptr, kShareAll, false, nullptr, "180,51.5\r\n"},
+        // As the C runtime's fopen opens it, which lets no one delete or
+        // rename the file while it is open.
+        WindowsRow{"heldAsFopenOpensIt", nullptr, FILE_SHARE_READ | FILE_SHARE_WRITE, false,
+                   nullptr, "180,51.5\r\n"},
+        WindowsRow{"heldSharedForReadingOnly", nullptr, FILE_SHARE_READ, false,
+                   "another program has it open", "1,2\r\n"},
+        // A reader that never finishes its read: the line it reads is never
+        // truncated under it.
+        WindowsRow{"heldByAReaderInTheMiddleOfItsRead", nullptr, kShareAll, true,
+                   "another program has it open", "1,2\r\n"}),
     [](const testing::TestParamInfo<WindowsRow>& info) { return info.param.name; });
+
+// A writer that never finishes its write in place: its half line is never
+// read.
+TEST(HandOffFile, ReaderWaitsForAWriteInPlace) {
+    TempDir dir;
+    dir.write("rlin1.txt", "1,");
+    const fs::path file = dir.path() / "rlin1.txt";
+    const HANDLE writer =
+        ::CreateFileW(file.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    OVERLAPPED from{};
+    EXPECT_TRUE(::LockFileEx(writer, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &from));
+    EXPECT_EQ(failureOf([&] { calc::ReadHandOffFields(dir.str()); }),
+              "Cannot read " + file.string() + ": another program has it open");
+    ::CloseHandle(writer);
+}
 #endif
 
 #ifdef __linux__
