@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include "forms/captionlines.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
@@ -11,12 +13,30 @@ namespace qtui {
 std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& font,
                                            const QPaintDevice* device, qreal width) {
     auto layout = std::make_unique<QTextLayout>(text, font, device);
+    // The lines are broken below; Qt only fills each with the characters it
+    // is given, which it does where it may break anywhere.
     QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(width < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
+    option.setWrapMode(width < 0 ? QTextOption::NoWrap : QTextOption::WrapAnywhere);
     layout->setTextOption(option);
 
     const QFontMetricsF metrics(font, device);
     const qreal widening = blankWidening(font) * metrics.horizontalAdvance(QLatin1Char(' '));
+    // Where the lines start, as every build breaks captions; one line when
+    // there is no width to break at.
+    std::vector<qsizetype> starts{0};
+    if (width >= 0) {
+        const std::u16string_view caption(reinterpret_cast<const char16_t*>(text.utf16()),
+                                          static_cast<std::size_t>(text.size()));
+        const auto measure = [&](std::u16string_view piece) {
+            const QString drawn =
+                QString::fromUtf16(piece.data(), static_cast<qsizetype>(piece.size()));
+            return metrics.horizontalAdvance(drawn) + widening * drawn.count(QLatin1Char(' '));
+        };
+        const std::vector<forms::CaptionLine> lines = forms::BreakCaption(caption, width, measure);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            starts.push_back(static_cast<qsizetype>(lines[i].start));
+        }
+    }
     if (widening != 0) {
         QTextCharFormat wider;
         wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
@@ -39,9 +59,21 @@ std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& fon
     const qreal leading = metrics.leading();
     qreal height = -leading;
     layout->beginLayout();
+    std::size_t index = 0;
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        // Each line runs to the next one's start, the blanks at its break
+        // included; the last to the caption's end.
+        ++index;
         if (width >= 0) {
-            line.setLineWidth(width);
+            const qsizetype end = index < starts.size() ? starts[index] : text.size();
+            if (text.mid(starts[index - 1], end - starts[index - 1]).trimmed().isEmpty()) {
+                // A line of blanks only: given as columns, Qt would add the
+                // next word's first letter. Blanks at a line's end take no
+                // width, so a line with none holds just them.
+                line.setLineWidth(0);
+            } else {
+                line.setNumColumns(end - starts[index - 1]);
+            }
         }
         height += leading;
         line.setPosition(QPointF(0, height));

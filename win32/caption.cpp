@@ -1,38 +1,36 @@
 #include "caption.h"
 
+#include "forms/captionlines.h"
+
 namespace win32ui {
 
-std::vector<std::wstring> CaptionLines(std::wstring_view text, int width,
-                                       const std::function<int(std::wstring_view)>& measure) {
+std::vector<std::wstring> CaptionLines(std::wstring_view text, int width, HDC dc) {
+    const auto measure = [dc](std::wstring_view piece) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, piece.data(), static_cast<int>(piece.size()), &size);
+        return size.cx;
+    };
     std::vector<std::wstring> lines;
-    std::wstring line;
-    bool lineHasWord = false;
-    size_t at = 0;
-    while (at < text.size()) {
-        const size_t wordStart = text.find_first_not_of(L' ', at);
-        if (wordStart == std::wstring_view::npos) {
-            break; // blanks at the end of the caption draw nothing
-        }
-        size_t wordEnd = text.find(L' ', wordStart);
-        if (wordEnd == std::wstring_view::npos) {
-            wordEnd = text.size();
-        }
-        const std::wstring_view blanks = text.substr(at, wordStart - at);
-        const std::wstring_view word = text.substr(wordStart, wordEnd - wordStart);
-        std::wstring longer = line;
-        longer.append(blanks).append(word);
-        if (lineHasWord && measure(longer) > width) {
-            lines.push_back(line);
-            line.assign(word);
-        } else {
-            line = std::move(longer);
-        }
-        lineHasWord = true;
-        at = wordEnd;
+    for (const forms::CaptionLine& line : forms::BreakCaption(text, width, measure)) {
+        lines.emplace_back(text.substr(line.start, line.length));
     }
-    if (lineHasWord) {
-        lines.push_back(line);
-    }
+    return lines;
+}
+
+std::vector<std::wstring> LabelLines(HWND label) {
+    const int length = GetWindowTextLengthW(label);
+    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(label, caption.data(), length + 1);
+    caption.resize(static_cast<size_t>(length));
+    RECT area{};
+    GetClientRect(label, &area);
+    HDC dc = GetDC(label);
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    HGDIOBJ old =
+        SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    std::vector<std::wstring> lines = CaptionLines(caption, area.right - area.left, dc);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
     return lines;
 }
 

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <functional>
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace win32ui {
 
-// A label's caption broken into lines as the labels of every build break it:
-// at blanks, where the next word would not fit `width` (as `measure` gives a
-// text's width). Every blank within a line is kept, leading blanks included;
-// the blanks at a break end the line before it and are not drawn. A word wider
-// than the label stands on a line of its own.
-std::vector<std::wstring> CaptionLines(std::wstring_view text, int width,
-                                       const std::function<int(std::wstring_view)>& measure);
+// A label's caption broken into the lines it draws, as every build breaks
+// captions, measured with the font selected into `dc`. A line of blanks only
+// is an empty line.
+std::vector<std::wstring> CaptionLines(std::wstring_view text, int width, HDC dc);
+
+// The lines the label control `label` draws: its caption in its font at its
+// width.
+std::vector<std::wstring> LabelLines(HWND label);
 
 } // namespace win32ui

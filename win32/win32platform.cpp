@@ -70,14 +70,9 @@ void DrawLabel(const DRAWITEMSTRUCT& item) {
     GetTextMetricsW(dc, &metrics);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    const auto measure = [dc](std::wstring_view text) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-        return static_cast<int>(size.cx);
-    };
     int y = item.rcItem.top;
     for (const std::wstring& line :
-         CaptionLines(caption, item.rcItem.right - item.rcItem.left, measure)) {
+         CaptionLines(caption, item.rcItem.right - item.rcItem.left, dc)) {
         ExtTextOutW(dc, item.rcItem.left, y, ETO_CLIPPED, &item.rcItem, line.c_str(),
                     static_cast<UINT>(line.size()), nullptr);
         y += metrics.tmHeight + metrics.tmExternalLeading;

@@ -1,7 +1,9 @@
 #include "forms/lin1.h"
 #include "forms/ris123.h"
 #include "forms/sdrevik.h"
+#include "forms/shownlines.h"
 #include "forms/tv.h"
+#include "qt/caption.h"
 #include "qt/twips.h"
 #include "uitestsupport.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +20,7 @@
 namespace {
 
 struct Built {
-    const char* name;
+    const char* build;
     forms::WindowTable table;
 };
 
@@ -25,12 +28,13 @@ struct Built {
 // from.
 std::vector<Built> AllWindows() {
     std::vector<Built> all;
-    for (const calc::LanguageTable* texts : {&calc::EnglishTable(), &calc::RussianTable()}) {
-        all.push_back({"TV", calculator::TV::Table(*texts)});
-        all.push_back({"LIN1", calculator::LIN1::Table(*texts)});
-        all.push_back({"Illustrations", calculator::RIS123::Table(*texts)});
+    for (const auto& [build, texts] :
+         {std::pair{"Korvel", &calc::EnglishTable()}, std::pair{"Drevik", &calc::RussianTable()}}) {
+        all.push_back({build, calculator::TV::Table(*texts)});
+        all.push_back({build, calculator::LIN1::Table(*texts)});
+        all.push_back({build, calculator::RIS123::Table(*texts)});
     }
-    all.push_back({"SDREVIK", launcher::SDREVIK::Table()});
+    all.push_back({"START", launcher::SDREVIK::Table()});
     return all;
 }
 
@@ -108,6 +112,50 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), Q(order[i % order.size()]->name));
         }
     }
+}
+
+// Every label breaks its caption on the lines the table of shown lines gives,
+// which every build shows.
+TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
+    size_t labels = 0;
+    for (const Built& built : AllWindows()) {
+        Events events;
+        qtui::QtWindow window(built.table, events);
+        window.show();
+        for (const forms::Control& c : built.table.controls) {
+            if (c.kind != forms::ControlKind::Label) {
+                continue;
+            }
+            ++labels;
+            SCOPED_TRACE(std::string(built.build) + " " + std::string(built.table.name) + " " +
+                         std::string(c.name));
+            const auto* label = window.findChild<QLabel*>(Q(c.name));
+            ASSERT_NE(label, nullptr);
+            const QString text = label->text();
+            const auto layout =
+                qtui::captionLayout(text, label->font(), label, label->contentsRect().width());
+            QStringList shown;
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                QString drawn = text.mid(line.textStart(), line.textLength());
+                while (drawn.endsWith(QLatin1Char(' '))) {
+                    drawn.chop(1); // the blanks at a break
+                }
+                shown << drawn;
+            }
+            QStringList expected;
+            for (const ShownLines& row : EveryLabelsLines()) {
+                if (row.build == built.build && row.window == built.table.name &&
+                    row.label == c.name) {
+                    for (std::string_view line : row.lines) {
+                        expected << Q(line);
+                    }
+                }
+            }
+            EXPECT_EQ(shown, expected);
+        }
+    }
+    EXPECT_EQ(labels, EveryLabelsLines().size());
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "forms/lin1.h"
 #include "forms/ris123.h"
 #include "forms/sdrevik.h"
+#include "forms/shownlines.h"
 #include "forms/tv.h"
 #include "lang/language.h"
+#include "win32/caption.h"
 #include "win32/text.h"
 #include "win32/win32platform.h"
 
@@ -19,15 +21,16 @@ namespace {
 
 using win32ui::Wide;
 
-// Every window of both builds and the launcher's.
-std::vector<forms::WindowTable> AllWindows() {
-    std::vector<forms::WindowTable> all;
-    for (const calc::LanguageTable* texts : {&calc::EnglishTable(), &calc::RussianTable()}) {
-        all.push_back(calculator::TV::Table(*texts));
-        all.push_back(calculator::LIN1::Table(*texts));
-        all.push_back(calculator::RIS123::Table(*texts));
+// Every window of both builds and the launcher's, with the build it is of.
+std::vector<std::pair<std::string_view, forms::WindowTable>> WindowsOfBuilds() {
+    std::vector<std::pair<std::string_view, forms::WindowTable>> all;
+    for (const auto& [build, texts] :
+         {std::pair{"Korvel", &calc::EnglishTable()}, std::pair{"Drevik", &calc::RussianTable()}}) {
+        all.emplace_back(build, calculator::TV::Table(*texts));
+        all.emplace_back(build, calculator::LIN1::Table(*texts));
+        all.emplace_back(build, calculator::RIS123::Table(*texts));
     }
-    all.push_back(launcher::SDREVIK::Table());
+    all.emplace_back("START", launcher::SDREVIK::Table());
     return all;
 }
 
@@ -122,7 +125,8 @@ int ScreenDpi() {
 // order; a click and Enter on a focused button reach the runtime by name.
 TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
     const int dpi = ScreenDpi();
-    for (const forms::WindowTable& table : AllWindows()) {
+    for (const auto& built : WindowsOfBuilds()) {
+        const forms::WindowTable& table = built.second;
         SCOPED_TRACE(std::string(table.name));
         win32ui::Win32Platform platform("test");
         Events events;
@@ -296,6 +300,35 @@ TEST(StartProgram, MissingProgramIsAFailure) {
         EXPECT_STREQ(failure.what(),
                      "Cannot start C:\\nowhere\\KORVEL.EXE: the file does not exist");
     }
+}
+
+// Every label draws its caption on the lines the Linux build shows it on.
+TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
+    size_t labels = 0;
+    for (const auto& [build, table] : WindowsOfBuilds()) {
+        win32ui::Win32Platform platform("test");
+        Events events;
+        auto* window = static_cast<win32ui::Win32Window*>(platform.createWindow(table, events));
+        for (const forms::Control& c : table.controls) {
+            if (c.kind != forms::ControlKind::Label) {
+                continue;
+            }
+            ++labels;
+            SCOPED_TRACE(std::string(build) + " " + std::string(table.name) + " " +
+                         std::string(c.name));
+            std::vector<std::wstring> expected;
+            for (const ShownLines& row : EveryLabelsLines()) {
+                if (row.build == build && row.window == table.name && row.label == c.name) {
+                    for (std::string_view line : row.lines) {
+                        expected.push_back(Wide(line));
+                    }
+                }
+            }
+            EXPECT_EQ(win32ui::LabelLines(window->control(c.name)), expected);
+        }
+        platform.destroyWindow(window);
+    }
+    EXPECT_EQ(labels, EveryLabelsLines().size());
 }
 
 } // namespace
