@@ -11,8 +11,6 @@ namespace forms {
 struct CaptionLine {
     std::size_t start = 0;
     std::size_t length = 0;
-
-    bool operator==(const CaptionLine&) const = default;
 };
 
 // Breaks a label's caption into lines the way every build's labels break it.

@@ -21,9 +21,9 @@ std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& fon
 
     const QFontMetricsF metrics(font, device);
     const qreal widening = blankWidening(font) * metrics.horizontalAdvance(QLatin1Char(' '));
-    // Where the lines start, as every build breaks captions; one line when
-    // there is no width to break at.
-    std::vector<qsizetype> starts{0};
+    // The lines as every build breaks captions; none when there is no width
+    // to break at, and the one line is laid out unbroken.
+    std::vector<forms::CaptionLine> lines;
     if (width >= 0) {
         const std::u16string_view caption(reinterpret_cast<const char16_t*>(text.utf16()),
                                           static_cast<std::size_t>(text.size()));
@@ -32,9 +32,9 @@ std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& fon
                 QString::fromUtf16(piece.data(), static_cast<qsizetype>(piece.size()));
             return metrics.horizontalAdvance(drawn) + widening * drawn.count(QLatin1Char(' '));
         };
-        const std::vector<forms::CaptionLine> lines = forms::BreakCaption(caption, width, measure);
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            starts.push_back(static_cast<qsizetype>(lines[i].start));
+        lines = forms::BreakCaption(caption, width, measure);
+        if (lines.empty()) {
+            lines.push_back({0, 0}); // blanks only: one line that draws nothing
         }
     }
     if (widening != 0) {
@@ -63,18 +63,21 @@ std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& fon
     for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
         // Each line runs to the next one's start, the blanks at its break
         // included; the last to the caption's end.
-        ++index;
-        if (width >= 0) {
-            const qsizetype end = index < starts.size() ? starts[index] : text.size();
-            if (text.mid(starts[index - 1], end - starts[index - 1]).trimmed().isEmpty()) {
+        if (index < lines.size()) {
+            const auto start = static_cast<qsizetype>(lines[index].start);
+            const qsizetype end = index + 1 < lines.size()
+                                      ? static_cast<qsizetype>(lines[index + 1].start)
+                                      : text.size();
+            if (lines[index].length == 0) {
                 // A line of blanks only: given as columns, Qt would add the
                 // next word's first letter. Blanks at a line's end take no
                 // width, so a line with none holds just them.
                 line.setLineWidth(0);
             } else {
-                line.setNumColumns(end - starts[index - 1]);
+                line.setNumColumns(end - start);
             }
         }
+        ++index;
         height += leading;
         line.setPosition(QPointF(0, height));
         height += line.height();

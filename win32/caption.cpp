@@ -2,8 +2,13 @@
 
 #include "forms/captionlines.h"
 
+#include <string_view>
+
 namespace win32ui {
 
+namespace {
+
+// The caption broken into lines, measured with the font selected into `dc`.
 std::vector<std::wstring> CaptionLines(std::wstring_view text, int width, HDC dc) {
     const auto measure = [dc](std::wstring_view piece) {
         SIZE size{};
@@ -16,6 +21,8 @@ std::vector<std::wstring> CaptionLines(std::wstring_view text, int width, HDC dc
     }
     return lines;
 }
+
+} // namespace
 
 std::vector<std::wstring> LabelLines(HWND label) {
     const int length = GetWindowTextLengthW(label);

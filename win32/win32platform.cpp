@@ -57,10 +57,6 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 // A label's caption, left-aligned from its top, in its font, broken into
 // lines at blanks where it does not fit; what falls below the label is cut.
 void DrawLabel(const DRAWITEMSTRUCT& item) {
-    const int length = GetWindowTextLengthW(item.hwndItem);
-    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(item.hwndItem, caption.data(), length + 1);
-    caption.resize(static_cast<size_t>(length));
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     auto* font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
@@ -71,8 +67,7 @@ void DrawLabel(const DRAWITEMSTRUCT& item) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     int y = item.rcItem.top;
-    for (const std::wstring& line :
-         CaptionLines(caption, item.rcItem.right - item.rcItem.left, dc)) {
+    for (const std::wstring& line : LabelLines(item.hwndItem)) {
         ExtTextOutW(dc, item.rcItem.left, y, ETO_CLIPPED, &item.rcItem, line.c_str(),
                     static_cast<UINT>(line.size()), nullptr);
         y += metrics.tmHeight + metrics.tmExternalLeading;

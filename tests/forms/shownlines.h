@@ -44,3 +44,14 @@ inline const std::vector<ShownLines>& EveryLabelsLines() {
     };
     return rows;
 }
+
+// The lines the table gives for one label; none for a label it lacks.
+inline std::vector<std::string_view> LinesShownBy(std::string_view build, std::string_view window,
+                                                  std::string_view label) {
+    for (const ShownLines& row : EveryLabelsLines()) {
+        if (row.build == build && row.window == window && row.label == label) {
+            return row.lines;
+        }
+    }
+    return {};
+}

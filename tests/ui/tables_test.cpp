@@ -144,13 +144,8 @@ TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
                 shown << drawn;
             }
             QStringList expected;
-            for (const ShownLines& row : EveryLabelsLines()) {
-                if (row.build == built.build && row.window == built.table.name &&
-                    row.label == c.name) {
-                    for (std::string_view line : row.lines) {
-                        expected << Q(line);
-                    }
-                }
+            for (std::string_view line : LinesShownBy(built.build, built.table.name, c.name)) {
+                expected << Q(line);
             }
             EXPECT_EQ(shown, expected);
         }

@@ -317,12 +317,8 @@ TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
             SCOPED_TRACE(std::string(build) + " " + std::string(table.name) + " " +
                          std::string(c.name));
             std::vector<std::wstring> expected;
-            for (const ShownLines& row : EveryLabelsLines()) {
-                if (row.build == build && row.window == table.name && row.label == c.name) {
-                    for (std::string_view line : row.lines) {
-                        expected.push_back(Wide(line));
-                    }
-                }
+            for (std::string_view line : LinesShownBy(build, table.name, c.name)) {
+                expected.push_back(Wide(line));
             }
             EXPECT_EQ(win32ui::LabelLines(window->control(c.name)), expected);
         }
