@@ -7,16 +7,17 @@
 
 namespace calc {
 
-namespace fs = std::filesystem;
-
-fs::path FileInDirectory(const std::string& directory, const std::string& name) {
-    return directory.empty() ? fs::path(name) : fs::path(directory) / name;
+std::string FileInDirectory(const std::string& directory, const std::string& name) {
+    if (directory.empty()) {
+        return name;
+    }
+    const char last = directory.back();
+    const bool separated = last == kPathSeparator || last == '/';
+    return directory + (separated ? "" : std::string(1, kPathSeparator)) + name;
 }
 
 std::string ShownPath(const std::string& directory, const std::string& name) {
-    std::error_code ec;
-    const fs::path path = fs::absolute(FileInDirectory(directory, name), ec);
-    return ec ? FileInDirectory(directory, name).string() : path.string();
+    return AbsolutePath(FileInDirectory(directory, name));
 }
 
 std::string ErrorReason(int error) {

@@ -249,9 +249,24 @@ void ReplaceFile(const std::string& directory, const std::string& name, std::str
     writeInPlace(target, old, content);
 }
 
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string directory(256, '\0');
+    while (::getcwd(directory.data(), directory.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return path;
+        }
+        directory.resize(directory.size() * 2);
+    }
+    directory.resize(directory.find('\0'));
+    return FileInDirectory(directory, path);
+}
+
 std::string ReadFileStart(const std::string& directory, const std::string& name,
                           std::size_t limit) {
-    const std::string path = FileInDirectory(directory, name).string();
+    const std::string path = FileInDirectory(directory, name);
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         if (errno == ENOENT) {

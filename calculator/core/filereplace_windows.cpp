@@ -333,6 +333,21 @@ void ReplaceFile(const std::string& directory, const std::string& name, std::str
     }
 }
 
+std::string AbsolutePath(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0) {
+        return path;
+    }
+    std::wstring full(size, L'\0');
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) {
+        return path;
+    }
+    full.resize(length);
+    return Narrow(full);
+}
+
 std::string ReadFileStart(const std::string& directory, const std::string& name,
                           std::size_t limit) {
     const std::wstring path = PathOf(directory, name);

@@ -1,11 +1,11 @@
 #include "installationpath.h"
 
-#include <filesystem>
+#include "fileerror.h"
 
 namespace calc {
 
 std::string InstallationPath(std::string_view programDirectory, std::string_view literal) {
-    constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    constexpr char separator = kPathSeparator;
     std::string path(programDirectory);
     path.reserve(programDirectory.size() + literal.size());
     for (char c : literal) {
