@@ -1,31 +1,5 @@
 # Cross-builds 32-bit Windows programs with Debian's mingw-w64 (package
 # g++-mingw-w64-i686); CTest runs what it builds through Wine (cmake/wine-run).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
 set(DISH_MINGW_PREFIX i686-w64-mingw32)
-# The posix thread model: the win32 one has no std::thread or std::mutex,
-# which GoogleTest uses.
-set(CMAKE_C_COMPILER ${DISH_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${DISH_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${DISH_MINGW_PREFIX}-windres)
-
-# Headers and libraries come from the mingw-w64 tree only; programs run
-# during the build are the build machine's own.
-set(CMAKE_FIND_ROOT_PATH /usr/${DISH_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Double arithmetic in SSE2 registers, as on 64-bit Linux: in the x87
-# registers' extended precision the last displayed digit of some results
-# differs.
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
-set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
-
-# The C++ runtime, libgcc and winpthread linked in, so that the programs need
-# only the DLLs Windows has.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
