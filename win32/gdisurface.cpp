@@ -15,19 +15,6 @@ namespace {
 constexpr int kDiagramWidthTwips = 5400;
 constexpr int kDiagramHeightTwips = 3700;
 
-double PixelsPerTwip() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
-    return (dpi > 0 ? dpi : 96) / 1440.0;
-}
-
-int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips * PixelsPerTwip()));
-}
-
 COLORREF ToColorRef(calc::Colour colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
@@ -55,10 +42,20 @@ private:
 
 } // namespace
 
-GdiSurface::GdiSurface(HWND window, HFONT font, int width, int height)
-    : m_window(window), m_font(font), m_width(std::max(width, Pixels(kDiagramWidthTwips))),
-      m_height(std::max(height, Pixels(kDiagramHeightTwips))) {
-    HDC screen = GetDC(window);
+GdiSurface::GdiSurface(HWND window, HFONT font, int width, int height, int dpi)
+    : m_window(window), m_font(font), m_dpi(dpi) {
+    makeBitmap(width, height);
+    fill();
+}
+
+GdiSurface::~GdiSurface() {
+    freeBitmap();
+}
+
+void GdiSurface::makeBitmap(int width, int height) {
+    m_width = std::max(width, pixels(kDiagramWidthTwips));
+    m_height = std::max(height, pixels(kDiagramHeightTwips));
+    HDC screen = GetDC(m_window);
     m_dc = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -69,15 +66,41 @@ GdiSurface::GdiSurface(HWND window, HFONT font, int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(window, screen);
+    ReleaseDC(m_window, screen);
     m_oldBitmap = SelectObject(m_dc, m_bitmap);
-    clear();
 }
 
-GdiSurface::~GdiSurface() {
+void GdiSurface::freeBitmap() {
     SelectObject(m_dc, m_oldBitmap);
     DeleteObject(m_bitmap);
     DeleteDC(m_dc);
+}
+
+void GdiSurface::setResolution(int dpi, HFONT font, int width, int height) {
+    freeBitmap();
+    m_dpi = dpi;
+    m_font = font;
+    makeBitmap(width, height);
+    fill();
+    // The drawing state as a fresh surface has it, then every step again.
+    m_hasForeground = false;
+    m_penWidth = 1;
+    m_fillStyle = calc::FillStyle::Transparent;
+    m_textX = m_textY = 0;
+    for (const auto& step : m_steps) {
+        step();
+    }
+    changed();
+}
+
+int GdiSurface::pixels(double twips) const {
+    return static_cast<int>(std::lround(twips * m_dpi / 1440.0));
+}
+
+void GdiSurface::record(std::function<void()> step) {
+    step();
+    m_steps.push_back(std::move(step));
+    changed();
 }
 
 void GdiSurface::paint(HDC dc) const {
@@ -98,50 +121,72 @@ void GdiSurface::changed() {
     }
 }
 
-void GdiSurface::clear() {
+void GdiSurface::fill() {
     const RECT all{0, 0, m_width, m_height};
     FillRect(m_dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The drawing state (pen, fill, colour) outlives a clear, as it does on
+// every build: it is kept as a step of the new drawing.
+void GdiSurface::clear() {
+    m_steps.clear();
+    fill();
     m_textX = m_textY = 0;
+    const int penWidth = m_penWidth;
+    const calc::FillStyle fillStyle = m_fillStyle;
+    const bool hasForeground = m_hasForeground;
+    const COLORREF foreground = m_foreground;
+    m_steps.push_back([this, penWidth, fillStyle, hasForeground, foreground] {
+        m_penWidth = penWidth;
+        m_fillStyle = fillStyle;
+        m_hasForeground = hasForeground;
+        m_foreground = foreground;
+    });
     changed();
 }
 
 void GdiSurface::setPenWidth(int pixels) {
-    m_penWidth = pixels;
+    record([this, pixels] { m_penWidth = pixels; });
 }
 
 void GdiSurface::setFillStyle(calc::FillStyle style) {
-    m_fillStyle = style;
+    record([this, style] { m_fillStyle = style; });
 }
 
 void GdiSurface::setForeColour(calc::Colour colour) {
-    m_hasForeground = true;
-    m_foreground = ToColorRef(colour);
+    record([this, colour] {
+        m_hasForeground = true;
+        m_foreground = ToColorRef(colour);
+    });
 }
 
 // A solid pen with round ends: a line covers both its end points.
 void GdiSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
-    const COLORREF c = ToColorRef(colour);
-    const int ax = Pixels(x1), ay = Pixels(y1), bx = Pixels(x2), by = Pixels(y2);
-    {
-        const Selected pen(m_dc, CreatePen(PS_SOLID, m_penWidth, c));
-        MoveToEx(m_dc, ax, ay, nullptr);
-        LineTo(m_dc, bx, by);
-    }
-    if (m_penWidth <= 1) {
-        // LineTo leaves out the last pixel.
-        SetPixel(m_dc, bx, by, c);
-    }
-    changed();
+    record([=, this] {
+        const COLORREF c = ToColorRef(colour);
+        const int width = penPixels();
+        const int ax = pixels(x1), ay = pixels(y1), bx = pixels(x2), by = pixels(y2);
+        {
+            const Selected pen(m_dc, CreatePen(PS_SOLID, width, c));
+            MoveToEx(m_dc, ax, ay, nullptr);
+            LineTo(m_dc, bx, by);
+        }
+        if (width <= 1) {
+            // LineTo leaves out the last pixel.
+            SetPixel(m_dc, bx, by, c);
+        }
+    });
 }
 
 void GdiSurface::circle(float x, float y, float radius) {
-    const int cx = Pixels(x), cy = Pixels(y), r = Pixels(radius);
-    const Selected pen(m_dc, CreatePen(PS_SOLID, m_penWidth, foreground()));
-    const bool filled = m_fillStyle == calc::FillStyle::Solid;
-    const Selected brush(m_dc, filled ? CreateSolidBrush(RGB(0, 0, 0)) : GetStockObject(NULL_BRUSH),
-                         filled);
-    Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
-    changed();
+    record([=, this] {
+        const int cx = pixels(x), cy = pixels(y), r = pixels(radius);
+        const Selected pen(m_dc, CreatePen(PS_SOLID, penPixels(), foreground()));
+        const bool filled = m_fillStyle == calc::FillStyle::Solid;
+        const Selected brush(
+            m_dc, filled ? CreateSolidBrush(RGB(0, 0, 0)) : GetStockObject(NULL_BRUSH), filled);
+        Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
+    });
 }
 
 // Counterclockwise from `start` to `end`, radians from 3 o'clock.
@@ -150,48 +195,58 @@ void GdiSurface::arc(float x, float y, float radius, float start, float end) {
         // Start and end coincide only for an azimuth of 0: nothing to mark.
         return;
     }
-    const int cx = Pixels(x), cy = Pixels(y), r = Pixels(radius);
-    const auto along = [&](float angle) {
-        return POINT{cx + static_cast<LONG>(std::lround(r * std::cos(angle))),
-                     cy - static_cast<LONG>(std::lround(r * std::sin(angle)))};
-    };
-    const POINT from = along(start);
-    const POINT to = along(end);
-    const Selected pen(m_dc, CreatePen(PS_SOLID, m_penWidth, foreground()));
-    SetArcDirection(m_dc, AD_COUNTERCLOCKWISE);
-    Arc(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1, from.x, from.y, to.x, to.y);
-    changed();
+    record([=, this] {
+        const int cx = pixels(x), cy = pixels(y), r = pixels(radius);
+        const auto along = [&](float angle) {
+            return POINT{cx + static_cast<LONG>(std::lround(r * std::cos(angle))),
+                         cy - static_cast<LONG>(std::lround(r * std::sin(angle)))};
+        };
+        const POINT from = along(start);
+        const POINT to = along(end);
+        const Selected pen(m_dc, CreatePen(PS_SOLID, penPixels(), foreground()));
+        SetArcDirection(m_dc, AD_COUNTERCLOCKWISE);
+        Arc(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1, from.x, from.y, to.x, to.y);
+    });
 }
 
 // A round dot as wide as the pen.
 void GdiSurface::point(float x, float y) {
-    const int cx = Pixels(x), cy = Pixels(y);
-    const COLORREF c = foreground();
-    if (m_penWidth <= 1) {
-        SetPixel(m_dc, cx, cy, c);
-    } else {
-        const int left = cx - m_penWidth / 2;
-        const int top = cy - m_penWidth / 2;
-        const Selected pen(m_dc, CreatePen(PS_SOLID, 1, c));
-        const Selected brush(m_dc, CreateSolidBrush(c));
-        Ellipse(m_dc, left, top, left + m_penWidth, top + m_penWidth);
-    }
-    changed();
+    record([=, this] {
+        const int cx = pixels(x), cy = pixels(y);
+        const COLORREF c = foreground();
+        const int width = penPixels();
+        if (width <= 1) {
+            SetPixel(m_dc, cx, cy, c);
+        } else {
+            const int left = cx - width / 2;
+            const int top = cy - width / 2;
+            const Selected pen(m_dc, CreatePen(PS_SOLID, 1, c));
+            const Selected brush(m_dc, CreateSolidBrush(c));
+            Ellipse(m_dc, left, top, left + width, top + width);
+        }
+    });
 }
 
 void GdiSurface::setTextPosition(float x, float y) {
-    m_textX = x;
-    m_textY = y;
+    record([=, this] {
+        m_textX = x;
+        m_textY = y;
+    });
 }
 
 // Text in the window's font, over what lies there.
 void GdiSurface::text(std::string_view text) {
-    const std::wstring wide = Wide(text);
-    const Selected font(m_dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT), false);
-    SetBkMode(m_dc, TRANSPARENT);
-    SetTextColor(m_dc, foreground());
-    TextOutW(m_dc, Pixels(m_textX), Pixels(m_textY), wide.c_str(), static_cast<int>(wide.size()));
-    changed();
+    record([this, wide = Wide(text)] {
+        const Selected font(m_dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT), false);
+        SetBkMode(m_dc, TRANSPARENT);
+        SetTextColor(m_dc, foreground());
+        TextOutW(m_dc, pixels(m_textX), pixels(m_textY), wide.c_str(),
+                 static_cast<int>(wide.size()));
+    });
+}
+
+int GdiSurface::penPixels() const {
+    return std::max(1, static_cast<int>(std::lround(m_penWidth * m_dpi / 96.0)));
 }
 
 } // namespace win32ui

@@ -23,8 +23,67 @@ constexpr const wchar_t* kMessageClass = L"DishMessages";
 constexpr UINT kReleaseClosing = WM_APP + 1;
 // Control ids start here, one a table row, so that a click names its button.
 constexpr int kFirstControlId = 1000;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// A picture box's resolution, which its window keeps up to date.
+constexpr const wchar_t* kDpiProperty = L"DishDpi";
 
-// A picture box paints its picture unscaled at its top-left corner; the rest
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+// A function of user32 that older Windows lack, or null.
+template <class Function> Function User32Function(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The resolution the window is shown at: its monitor's where Windows tells
+// (Windows 10 1607 and later), otherwise the display's.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const int dpi = getDpiForWindow ? static_cast<int>(getDpiForWindow(window)) : 0;
+    return dpi > 0 ? dpi : ScreenDpi();
+}
+
+// The window's outer size for a client area of `width` x `height` pixels,
+// with the frame as wide as it is at `dpi`.
+SIZE OuterSize(int width, int height, DWORD style, int dpi) {
+    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    RECT outer{0, 0, width, height};
+    if (!adjustForDpi || !adjustForDpi(&outer, style, FALSE, 0, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(&outer, style, FALSE, 0);
+    }
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// The face a font of the windows is drawn in at `dpi`. The bitmap faces
+// come in a few pixel sizes only, made for 96 dpi: elsewhere their TrueType
+// counterparts draw them.
+std::wstring FaceAt(std::string_view face, int dpi) {
+    if (dpi != kReferenceDpi) {
+        if (face == "MS Sans Serif") {
+            return L"Microsoft Sans Serif";
+        }
+        if (face == "MS Serif") {
+            return L"Times New Roman";
+        }
+    }
+    return Wide(face);
+}
+
+HFONT CreateFontAt(const forms::Font& f, int dpi) {
+    // Points to pixels at the resolution; negative: the character height, not
+    // the cell's.
+    const int height = -static_cast<int>(std::lround(f.points * dpi / 72.0));
+    return CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, FaceAt(f.name, dpi).c_str());
+}
+
+// A picture box paints its picture at its top-left corner, as large as it is
+// at 96 dpi scaled to the window's resolution; the rest
 // shows the window's background, which the class brush erases. Clicks of the
 // buttons inside it go on to the window.
 LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,9 +94,17 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
         const auto* picture =
             reinterpret_cast<const Win32Picture*>(GetWindowLongPtrW(box, GWLP_USERDATA));
         if (picture && picture->bitmap) {
+            // Each picture pixel covers as much of the display as a pixel at
+            // 96 dpi would: whole pixels, repeated, so that it stays sharp.
+            const int dpi =
+                static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(box, kDpiProperty)));
+            const int width = TwipsToPixels(picture->width * 15, dpi ? dpi : kReferenceDpi);
+            const int height = TwipsToPixels(picture->height * 15, dpi ? dpi : kReferenceDpi);
             HDC source = CreateCompatibleDC(dc);
             HGDIOBJ old = SelectObject(source, picture->bitmap);
-            BitBlt(dc, 0, 0, picture->width, picture->height, source, 0, 0, SRCCOPY);
+            SetStretchBltMode(dc, COLORONCOLOR);
+            StretchBlt(dc, 0, 0, width, height, source, 0, 0, picture->width, picture->height,
+                       SRCCOPY);
             SelectObject(source, old);
             DeleteDC(source);
         }
@@ -59,20 +126,9 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 void DrawLabel(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    auto* font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
-    HGDIOBJ old =
-        SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    int y = item.rcItem.top;
-    for (const std::wstring& line : LabelLines(item.hwndItem)) {
-        ExtTextOutW(dc, item.rcItem.left, y, ETO_CLIPPED, &item.rcItem, line.c_str(),
-                    static_cast<UINT>(line.size()), nullptr);
-        y += metrics.tmHeight + metrics.tmExternalLeading;
-    }
-    SelectObject(dc, old);
+    DrawLabelLines(item.hwndItem, dc, item.rcItem);
 }
 
 HINSTANCE ProgramInstance() {
@@ -172,9 +228,11 @@ RECT ControlRect(const forms::Control& control, int dpi) {
 Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& events)
     : m_name(table.name), m_events(&events), m_dpi(ScreenDpi()) {
     RegisterClasses();
+    m_widthTwips = table.width;
+    m_heightTwips = table.height;
     m_clientWidth = TwipsToPixels(table.width, m_dpi);
     m_clientHeight = TwipsToPixels(table.height, m_dpi);
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    const DWORD style = kWindowStyle;
     RECT outer{0, 0, m_clientWidth, m_clientHeight};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     int x = CW_USEDEFAULT;
@@ -251,6 +309,18 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
         }
         SendMessageW(child, WM_SETFONT,
                      reinterpret_cast<WPARAM>(c.font ? font(*c.font) : m_defaultFont), FALSE);
+        if (c.kind == forms::ControlKind::Label) {
+            const forms::Font& shown = c.font ? *c.font : forms::kSans825;
+            LabelLayout& layout = m_labelLayouts[child];
+            layout.referenceFont = referenceFont(shown);
+            layout.referenceWidth = TwipsToPixels(c.place.width, kReferenceDpi);
+            layout.dpi = m_dpi;
+            SetLabelLayout(child, &layout);
+        }
+        if (c.kind == forms::ControlKind::PictureBox) {
+            SetPropW(child, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(m_dpi)));
+        }
+        m_placed.push_back({child, c});
         m_controls.emplace(std::string(c.name), child);
         if (c.kind == forms::ControlKind::Button) {
             m_buttonIds.emplace(id, std::string(c.name));
@@ -267,6 +337,59 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
     for (const forms::Control* c : forms::TabOrder(table)) {
         m_tabOrder.push_back(control(c->name));
     }
+    // A monitor of its own resolution, where Windows placed the window on one.
+    const int shownDpi = WindowDpi(m_window);
+    if (shownDpi != m_dpi) {
+        setDpi(shownDpi, nullptr);
+    }
+}
+
+void Win32Window::setDpi(int dpi, const RECT* suggested) {
+    m_dpi = dpi;
+    std::vector<HFONT> oldFonts = std::move(m_fonts);
+    m_fonts.clear();
+    m_fontsByKey.clear();
+    m_defaultFont = font(forms::kSans825);
+    m_clientWidth = TwipsToPixels(m_widthTwips, dpi);
+    m_clientHeight = TwipsToPixels(m_heightTwips, dpi);
+
+    for (const auto& [child, c] : m_placed) {
+        const RECT place = ControlRect(c, dpi);
+        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(c.font ? font(*c.font) : m_defaultFont), FALSE);
+        const auto layout = m_labelLayouts.find(child);
+        if (layout != m_labelLayouts.end()) {
+            layout->second.dpi = dpi;
+        }
+        if (c.kind == forms::ControlKind::PictureBox) {
+            SetPropW(child, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+        }
+    }
+    const SIZE outer = OuterSize(m_clientWidth, m_clientHeight, kWindowStyle, dpi);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (!suggested) {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(m_window, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+                 outer.cx, outer.cy, flags);
+    // Where the frame Windows draws is not the one the resolution has (a
+    // program not aware of it), the client area is still made exact.
+    RECT client{};
+    GetClientRect(m_window, &client);
+    if (client.right != m_clientWidth || client.bottom != m_clientHeight) {
+        SetWindowPos(m_window, nullptr, 0, 0, outer.cx + m_clientWidth - client.right,
+                     outer.cy + m_clientHeight - client.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+    if (m_surface) {
+        m_surface->setResolution(dpi, m_defaultFont, m_clientWidth, m_clientHeight);
+    }
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (HFONT f : oldFonts) {
+        DeleteObject(f);
+    }
 }
 
 Win32Window::~Win32Window() {
@@ -279,24 +402,40 @@ Win32Window::~Win32Window() {
     for (HFONT f : m_fonts) {
         DeleteObject(f);
     }
+    for (const auto& [key, f] : m_referenceFonts) {
+        DeleteObject(f);
+    }
 }
 
+namespace {
+
+std::string FontKey(const forms::Font& f) {
+    return std::string(f.name) + '|' + std::to_string(f.points) + '|' +
+           (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+}
+
+} // namespace
+
 HFONT Win32Window::font(const forms::Font& f) {
-    std::string key = std::string(f.name) + '|' + std::to_string(f.points) + '|' +
-                      (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+    std::string key = FontKey(f);
     const auto it = m_fontsByKey.find(key);
     if (it != m_fontsByKey.end()) {
         return it->second;
     }
-    // Points to pixels at the display's resolution; negative: the character
-    // height, not the cell's.
-    const int height = -static_cast<int>(std::lround(f.points * m_dpi / 72.0));
-    HFONT created =
-        CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                    static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(f.name).c_str());
+    HFONT created = CreateFontAt(f, m_dpi);
     m_fonts.push_back(created);
     m_fontsByKey.emplace(std::move(key), created);
+    return created;
+}
+
+HFONT Win32Window::referenceFont(const forms::Font& f) {
+    std::string key = FontKey(f);
+    const auto it = m_referenceFonts.find(key);
+    if (it != m_referenceFonts.end()) {
+        return it->second;
+    }
+    HFONT created = CreateFontAt(f, kReferenceDpi);
+    m_referenceFonts.emplace(std::move(key), created);
     return created;
 }
 
@@ -345,8 +484,8 @@ void Win32Window::setPicture(std::string_view name, std::unique_ptr<forms::Pictu
 
 calc::DrawingSurface& Win32Window::surface() {
     if (!m_surface) {
-        m_surface =
-            std::make_unique<GdiSurface>(m_window, m_defaultFont, m_clientWidth, m_clientHeight);
+        m_surface = std::make_unique<GdiSurface>(m_window, m_defaultFont, m_clientWidth,
+                                                 m_clientHeight, m_dpi);
     }
     return *m_surface;
 }
@@ -416,6 +555,10 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_DPICHANGED:
+        // Moved to a monitor of another resolution: the twips at that one.
+        setDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         // The runtime decides whether the window goes.
         if (m_events) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bitmap.h"
+#include "caption.h"
 #include "forms/controltable.h"
 #include "forms/platform.h"
 #include "gdisurface.h"
@@ -43,6 +44,8 @@ public:
     calc::DrawingSurface& surface() override;
 
     HWND handle() const { return m_window; }
+    // The resolution the window lays itself out at.
+    int dpi() const { return m_dpi; }
     // The child window of a control; throws std::logic_error for a name the
     // table does not have.
     HWND control(std::string_view name) const;
@@ -57,17 +60,28 @@ public:
 private:
     friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The font at the window's resolution, and at 96 dpi (for laying out).
     HFONT font(const forms::Font& font);
+    HFONT referenceFont(const forms::Font& font);
     void focusFirstControl();
+    // Places, fonts and size at `dpi`; the window's top-left corner where
+    // `suggested` has it, or where it is.
+    void setDpi(int dpi, const RECT* suggested);
 
     HWND m_window = nullptr;
     std::string m_name;
     forms::WindowEvents* m_events;
     int m_dpi;
+    int m_widthTwips = 0;
+    int m_heightTwips = 0;
     int m_clientWidth = 0; // pixels
     int m_clientHeight = 0;
     std::vector<HFONT> m_fonts;
     std::map<std::string, HFONT, std::less<>> m_fontsByKey;
+    std::map<std::string, HFONT, std::less<>> m_referenceFonts;
+    // Every control with its table row (whose texts are the tables' own).
+    std::vector<std::pair<HWND, forms::Control>> m_placed;
+    std::map<HWND, LabelLayout> m_labelLayouts;
     HFONT m_defaultFont = nullptr;
     std::map<std::string, HWND, std::less<>> m_controls;
     std::map<int, std::string> m_buttonIds; // button control id -> name

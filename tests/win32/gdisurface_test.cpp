@@ -39,6 +39,8 @@ protected:
     win32ui::GdiSurface surface{nullptr, nullptr, 334, 221};
 };
 
+// At 96 dpi as drawn, and drawn again at 192 dpi, where every place and
+// every pen width doubles.
 TEST_F(WholeDiagram, PenWidthsColoursDotArcAndLabelLandWhereTheyShould) {
     struct Pixel {
         const char* what;
@@ -56,12 +58,19 @@ TEST_F(WholeDiagram, PenWidthsColoursDotArcAndLabelLandWhereTheyShould) {
         {"the arc runs counterclockwise: left of the centre", 182, 88, kBlue, true},
         {"not right of it", 220, 88, kBlue, false},
     };
-    for (const Pixel& p : pixels) {
-        SCOPED_TRACE(p.what);
-        EXPECT_EQ(any(p.x - 1, p.y - 1, p.x + 1, p.y + 1, p.colour), p.is);
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(96 * scale);
+        if (scale == 2) {
+            surface.setResolution(192, nullptr, 668, 442);
+        }
+        for (const Pixel& p : pixels) {
+            SCOPED_TRACE(p.what);
+            const int x = p.x * scale, y = p.y * scale;
+            EXPECT_EQ(any(x - 1, y - 1, x + 1, y + 1, p.colour), p.is);
+        }
+        // "alfa= 180" in black, 300 twips left of and 200 below the far end.
+        EXPECT_TRUE(any(181 * scale, 20 * scale, 230 * scale, 33 * scale, kBlack));
     }
-    // "alfa= 180" in black, 300 twips left of and 200 below the far end.
-    EXPECT_TRUE(any(181, 20, 230, 33, kBlack));
 }
 
 void WriteFile(const std::string& name, const std::string& bytes) {
@@ -109,6 +118,7 @@ TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
             const auto picture = win32ui::ReadBitmapFile(c.file);
             EXPECT_EQ(picture->width, 2);
             EXPECT_EQ(picture->height, 2);
+            std::remove(c.file);
             continue;
         }
         try {

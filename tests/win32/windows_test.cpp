@@ -327,4 +327,65 @@ TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
     EXPECT_EQ(labels, EveryLabelsLines().size());
 }
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+// Moved to a monitor of another resolution, each window takes that
+// resolution's twips: its client area, its controls' places and fonts at
+// their point sizes, in faces that scale where the bitmap faces would not;
+// its labels keep the lines they show at 96 dpi.
+TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
+    for (const auto& [build, table] : WindowsOfBuilds()) {
+        SCOPED_TRACE(std::string(build) + " " + std::string(table.name));
+        win32ui::Win32Platform platform("test");
+        Events events;
+        auto* window = static_cast<win32ui::Win32Window*>(platform.createWindow(table, events));
+        HWND top = window->handle();
+        for (int dpi : {120, 144, 192, 96}) {
+            SCOPED_TRACE(dpi);
+            RECT suggested{40, 30, 41, 31};
+            SendMessageW(top, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+            RECT client, outer;
+            GetClientRect(top, &client);
+            GetWindowRect(top, &outer);
+            EXPECT_EQ(std::vector<LONG>({outer.left, outer.top, client.right, client.bottom}),
+                      std::vector<LONG>({40, 30, Px(table.width, dpi), Px(table.height, dpi)}));
+            for (const forms::Control& c : table.controls) {
+                SCOPED_TRACE(std::string(c.name));
+                HWND control = window->control(c.name);
+                HWND parent = c.inside.empty() ? top : window->control(c.inside);
+                EXPECT_EQ(PlaceIn(control, parent), ExpectedPlace(c, dpi));
+                if (c.kind == forms::ControlKind::Line ||
+                    c.kind == forms::ControlKind::PictureBox) {
+                    continue;
+                }
+                const forms::Font& expected = c.font ? *c.font : forms::kSans825;
+                auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+                LOGFONTW described{};
+                ASSERT_TRUE(GetObjectW(font, sizeof described, &described));
+                EXPECT_EQ(described.lfHeight, -std::lround(expected.points * dpi / 72));
+                HDC dc = CreateCompatibleDC(nullptr);
+                HGDIOBJ old = SelectObject(dc, font);
+                TEXTMETRICW metrics{};
+                GetTextMetricsW(dc, &metrics);
+                SelectObject(dc, old);
+                DeleteDC(dc);
+                if (dpi != 96) {
+                    EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_TRUETYPE);
+                }
+                if (c.kind == forms::ControlKind::Label) {
+                    std::vector<std::wstring> lines;
+                    for (std::string_view line : LinesShownBy(build, table.name, c.name)) {
+                        lines.push_back(Wide(line));
+                    }
+                    EXPECT_EQ(win32ui::LabelLines(control), lines);
+                }
+            }
+        }
+        platform.destroyWindow(window);
+    }
+}
+
 } // namespace
