@@ -5,6 +5,7 @@
 #include "forms/shownlines.h"
 #include "forms/tv.h"
 #include "lang/language.h"
+#include "win32/bitmap.h"
 #include "win32/caption.h"
 #include "win32/text.h"
 #include "win32/win32platform.h"
@@ -120,7 +121,8 @@ int ScreenDpi() {
 // in pixels from twips at the display's resolution; every control a child
 // window of the right class in the window or its picture box, placed from
 // its twips (a line covering both of its end pixels), with its text and its
-// font (the table's, or the default MS Sans Serif 8.25), Cyrillic; the first
+// font (the table's, or the default MS Sans Serif 8.25, in its face at 96 dpi),
+// Cyrillic; the first
 // control in keyboard order has the focus, Tab and Shift+Tab go round in that
 // order; a click and Enter on a focused button reach the runtime by name.
 TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
@@ -177,7 +179,9 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
             LOGFONTW font{};
             ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                                    sizeof font, &font));
-            EXPECT_EQ(font.lfFaceName, Wide(expected.name));
+            if (dpi == 96) {
+                EXPECT_EQ(font.lfFaceName, Wide(expected.name));
+            }
             EXPECT_EQ(font.lfHeight, -std::lround(expected.points * dpi / 72));
             EXPECT_EQ(font.lfWeight, expected.bold ? FW_BOLD : FW_NORMAL);
             EXPECT_EQ(font.lfCharSet, 204);
@@ -386,6 +390,40 @@ TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
         }
         platform.destroyWindow(window);
     }
+}
+
+// A picture is shown as large at every resolution as at 96 dpi: at 192 dpi
+// each of its pixels covers two by two, none of them blurred.
+TEST(PictureBox, ShowsItsPictureScaledInWholePixels) {
+    win32ui::Win32Platform platform("test");
+    Events events;
+    auto* window = static_cast<win32ui::Win32Window*>(
+        platform.createWindow(calculator::RIS123::Table(calc::EnglishTable()), events));
+    // Two by two pixels, black ones on the diagonal from the top left corner.
+    const unsigned char rows[] = {0x7f, 0, 0xbf, 0};
+    window->setPicture(
+        "Picture1", std::make_unique<win32ui::Win32Picture>(CreateBitmap(2, 2, 1, 1, rows), 2, 2));
+    window->show();
+    for (int dpi : {96, 192}) {
+        SCOPED_TRACE(dpi);
+        RECT suggested{0, 0, 1, 1};
+        SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        HWND box = window->control("Picture1");
+        UpdateWindow(box);
+        platform.yield();
+        HDC dc = GetDC(box);
+        std::vector<bool> black;
+        for (int at = 0; at < 5; ++at) {
+            black.push_back(GetPixel(dc, at, at) == RGB(0, 0, 0));
+        }
+        ReleaseDC(box, dc);
+        const int scale = dpi / 96;
+        for (int at = 0; at < 5; ++at) {
+            EXPECT_EQ(black[static_cast<size_t>(at)], at < 2 * scale) << at;
+        }
+    }
+    platform.destroyWindow(window);
 }
 
 } // namespace
