@@ -97,21 +97,53 @@ void DrawLabelLines(HWND label, HDC dc, const RECT& area) {
     int line = 0;
     for (const std::wstring& text : LabelLines(label)) {
         const int count = static_cast<int>(text.size());
-        // Each letter's place at 96 dpi, scaled and rounded from the line's
-        // start, so that rounding never adds up along the line.
-        std::vector<int> ends(text.size());
-        SIZE size{};
-        GetTextExtentExPointW(reference.get(), text.c_str(), count, 0, nullptr, ends.data(), &size);
-        std::vector<INT> advances(text.size());
-        int placed = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const int end = Scaled(ends[i], dpi);
-            advances[i] = end - placed;
-            placed = end;
-        }
-        ExtTextOutW(dc, area.left, area.top + Scaled(line * lineHeight, dpi), ETO_CLIPPED, &area,
-                    text.c_str(), static_cast<UINT>(count), advances.data());
+        const int y = area.top + Scaled(line * lineHeight, dpi);
         ++line;
+        if (count == 0) {
+            continue;
+        }
+        // Where each letter ends at 96 dpi, and in the label's own font.
+        std::vector<int> referenceEnds(text.size());
+        std::vector<int> ownEnds(text.size());
+        SIZE size{};
+        GetTextExtentExPointW(reference.get(), text.c_str(), count, 0, nullptr,
+                              referenceEnds.data(), &size);
+        GetTextExtentExPointW(dc, text.c_str(), count, 0, nullptr, ownEnds.data(), &size);
+        // Each word starts where it starts at 96 dpi, scaled, so that words
+        // the blanks place stay in their columns. It is drawn in the font's
+        // own spacing where that fits in the room it has at 96 dpi, scaled;
+        // otherwise its letters close up to fit it.
+        std::size_t start = 0;
+        while (start < text.size()) {
+            start = text.find_first_not_of(L' ', start);
+            if (start == std::wstring::npos) {
+                break;
+            }
+            std::size_t end = text.find(L' ', start);
+            if (end == std::wstring::npos) {
+                end = text.size();
+            }
+            const auto before = [&](const std::vector<int>& ends) {
+                return start == 0 ? 0 : ends[start - 1];
+            };
+            const int left = Scaled(before(referenceEnds), dpi);
+            const int room = Scaled(referenceEnds[end - 1], dpi) - left;
+            const int own = ownEnds[end - 1] - before(ownEnds);
+            std::vector<INT> advances;
+            if (own > room) {
+                int placed = 0;
+                for (std::size_t i = start; i < end; ++i) {
+                    const int at = static_cast<int>(std::lround(
+                        static_cast<double>(ownEnds[i] - before(ownEnds)) * room / own));
+                    advances.push_back(at - placed);
+                    placed = at;
+                }
+            }
+            ExtTextOutW(dc, area.left + left, y, ETO_CLIPPED, &area, text.c_str() + start,
+                        static_cast<UINT>(end - start),
+                        advances.empty() ? nullptr : advances.data());
+            start = end;
+        }
     }
     SelectObject(dc, old);
 }

@@ -28,8 +28,9 @@ void SetLabelLayout(HWND label, const LabelLayout* layout);
 std::vector<std::wstring> LabelLines(HWND label);
 
 // Draws the label control `label` into `dc` over `area`: each line in the
-// label's font, its letters at the advances of the layout's font scaled to
-// the label's resolution, the lines one reference line height apart, scaled.
+// label's font, each word where the layout's font places it, scaled to the
+// label's resolution, in no more room than it has there; the lines one
+// reference line height apart, scaled.
 void DrawLabelLines(HWND label, HDC dc, const RECT& area);
 
 } // namespace win32ui
