@@ -346,8 +346,7 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
 
 void Win32Window::setDpi(int dpi, const RECT* suggested) {
     m_dpi = dpi;
-    std::vector<HFONT> oldFonts = std::move(m_fonts);
-    m_fonts.clear();
+    const auto oldFonts = std::move(m_fontsByKey);
     m_fontsByKey.clear();
     m_defaultFont = font(forms::kSans825);
     m_clientWidth = TwipsToPixels(m_widthTwips, dpi);
@@ -387,7 +386,7 @@ void Win32Window::setDpi(int dpi, const RECT* suggested) {
         m_surface->setResolution(dpi, m_defaultFont, m_clientWidth, m_clientHeight);
     }
     RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    for (HFONT f : oldFonts) {
+    for (const auto& [key, f] : oldFonts) {
         DeleteObject(f);
     }
 }
@@ -399,44 +398,36 @@ Win32Window::~Win32Window() {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
     }
-    for (HFONT f : m_fonts) {
-        DeleteObject(f);
-    }
-    for (const auto& [key, f] : m_referenceFonts) {
-        DeleteObject(f);
+    for (const auto* fonts : {&m_fontsByKey, &m_referenceFonts}) {
+        for (const auto& [key, f] : *fonts) {
+            DeleteObject(f);
+        }
     }
 }
 
 namespace {
 
-std::string FontKey(const forms::Font& f) {
-    return std::string(f.name) + '|' + std::to_string(f.points) + '|' +
-           (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+// The font `f` at `dpi` from `cache`, made and kept there the first time.
+HFONT CachedFont(std::map<std::string, HFONT, std::less<>>& cache, const forms::Font& f, int dpi) {
+    std::string key = std::string(f.name) + '|' + std::to_string(f.points) + '|' +
+                      (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+    const auto it = cache.find(key);
+    if (it != cache.end()) {
+        return it->second;
+    }
+    HFONT created = CreateFontAt(f, dpi);
+    cache.emplace(std::move(key), created);
+    return created;
 }
 
 } // namespace
 
 HFONT Win32Window::font(const forms::Font& f) {
-    std::string key = FontKey(f);
-    const auto it = m_fontsByKey.find(key);
-    if (it != m_fontsByKey.end()) {
-        return it->second;
-    }
-    HFONT created = CreateFontAt(f, m_dpi);
-    m_fonts.push_back(created);
-    m_fontsByKey.emplace(std::move(key), created);
-    return created;
+    return CachedFont(m_fontsByKey, f, m_dpi);
 }
 
 HFONT Win32Window::referenceFont(const forms::Font& f) {
-    std::string key = FontKey(f);
-    const auto it = m_referenceFonts.find(key);
-    if (it != m_referenceFonts.end()) {
-        return it->second;
-    }
-    HFONT created = CreateFontAt(f, kReferenceDpi);
-    m_referenceFonts.emplace(std::move(key), created);
-    return created;
+    return CachedFont(m_referenceFonts, f, kReferenceDpi);
 }
 
 HWND Win32Window::control(std::string_view name) const {

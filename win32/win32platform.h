@@ -76,7 +76,7 @@ private:
     int m_heightTwips = 0;
     int m_clientWidth = 0; // pixels
     int m_clientHeight = 0;
-    std::vector<HFONT> m_fonts;
+    // The fonts made so far, at the window's resolution and at 96 dpi.
     std::map<std::string, HFONT, std::less<>> m_fontsByKey;
     std::map<std::string, HFONT, std::less<>> m_referenceFonts;
     // Every control with its table row (whose texts are the tables' own).
