@@ -3,9 +3,12 @@
 #include "failure.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -13,6 +16,44 @@
 namespace calc {
 
 namespace {
+
+// Reads `text`, a number in the C form (-d.ddd...e-x), correctly rounded;
+// false when it lies beyond the doubles, too large or too small to be anything
+// but zero.
+bool ReadScientific(const std::string& text, double& value) {
+#if defined(__cpp_lib_to_chars)
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec != std::errc::result_out_of_range;
+#else
+    // A C++ library without floating-point from_chars: the C library's strtod,
+    // which rounds correctly too, given the locale's decimal point.
+    std::string local = text;
+    std::replace(local.begin(), local.end(), '.', *std::localeconv()->decimal_point);
+    errno = 0;
+    value = std::strtod(local.c_str(), nullptr);
+    return !(errno == ERANGE && (value == 0.0 || std::isinf(value)));
+#endif
+}
+
+// `x` with 15 significant digits, correctly rounded, in the C form whatever
+// the locale: -d.ddddddddddddddde+XX.
+std::string WriteScientific(double x) {
+    char buf[64];
+#if defined(__cpp_lib_to_chars)
+    const auto result = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+    return std::string(buf, result.ptr);
+#else
+    // The C library's printf rounds correctly as well; only its decimal
+    // point may be the locale's.
+    const int length = std::snprintf(buf, sizeof buf, "%.14e", x);
+    std::string text(buf, static_cast<std::size_t>(std::max(length, 0)));
+    const std::size_t point = text.find_first_not_of("-0123456789");
+    if (point != std::string::npos && text[point] != 'e') {
+        text = text.substr(0, point) + '.' + text.substr(text.find_first_of("0123456789", point));
+    }
+    return text;
+#endif
+}
 
 bool isIgnored(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -166,8 +207,7 @@ double decimalNumber(const std::string& s) {
     normal.append(std::to_string(leadExponent - 1));
 
     double value = 0.0;
-    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (!ReadScientific(normal, value)) {
         if (leadExponent > 0) {
             throw Overflow();
         }
@@ -205,11 +245,8 @@ std::string NumberToFieldText(double x) {
         return "0";
     }
 
-    // 15 significant digits, correctly rounded, in the "C" form whatever the
-    // locale: d.ddddddddddddddde+XX.
-    char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(result.ptr - buf));
+    const std::string written = WriteScientific(x);
+    const std::string_view sci = written;
     const bool negative = sci.front() == '-';
     const std::string_view body = negative ? sci.substr(1) : sci;
     const std::size_t ePos = body.find('e');
