@@ -9,12 +9,6 @@ namespace win32ui {
 
 namespace {
 
-constexpr const wchar_t* kLayoutProperty = L"DishLabelLayout";
-
-const LabelLayout* LayoutOf(HWND label) {
-    return static_cast<const LabelLayout*>(GetPropW(label, kLayoutProperty));
-}
-
 HFONT FontOf(HWND label) {
     auto* font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -65,37 +59,20 @@ int Scaled(int pixels, int dpi) {
 
 } // namespace
 
-void SetLabelLayout(HWND label, const LabelLayout* layout) {
-    if (layout) {
-        SetPropW(label, kLayoutProperty, const_cast<LabelLayout*>(layout));
-    } else {
-        RemovePropW(label, kLayoutProperty);
-    }
+std::vector<std::wstring> LabelLines(HWND label, const LabelLayout& layout) {
+    const MeasuringDc dc(layout.referenceFont);
+    return CaptionLines(CaptionOf(label), layout.referenceWidth, dc.get());
 }
 
-std::vector<std::wstring> LabelLines(HWND label) {
-    const std::wstring caption = CaptionOf(label);
-    if (const LabelLayout* layout = LayoutOf(label)) {
-        const MeasuringDc dc(layout->referenceFont);
-        return CaptionLines(caption, layout->referenceWidth, dc.get());
-    }
-    RECT area{};
-    GetClientRect(label, &area);
-    const MeasuringDc dc(FontOf(label));
-    return CaptionLines(caption, area.right - area.left, dc.get());
-}
-
-void DrawLabelLines(HWND label, HDC dc, const RECT& area) {
-    const LabelLayout* layout = LayoutOf(label);
-    const int dpi = layout ? layout->dpi : kReferenceDpi;
-    const MeasuringDc reference(layout ? layout->referenceFont : FontOf(label));
+void DrawLabelLines(HWND label, const LabelLayout& layout, int dpi, HDC dc, const RECT& area) {
+    const MeasuringDc reference(layout.referenceFont);
     TEXTMETRICW metrics{};
     GetTextMetricsW(reference.get(), &metrics);
     const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
 
     HGDIOBJ old = SelectObject(dc, FontOf(label));
     int line = 0;
-    for (const std::wstring& text : LabelLines(label)) {
+    for (const std::wstring& text : LabelLines(label, layout)) {
         const int count = static_cast<int>(text.size());
         const int y = area.top + Scaled(line * lineHeight, dpi);
         ++line;

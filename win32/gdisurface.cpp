@@ -45,7 +45,7 @@ private:
 GdiSurface::GdiSurface(HWND window, HFONT font, int width, int height, int dpi)
     : m_window(window), m_font(font), m_dpi(dpi) {
     makeBitmap(width, height);
-    fill();
+    clear();
 }
 
 GdiSurface::~GdiSurface() {
@@ -82,11 +82,7 @@ void GdiSurface::setResolution(int dpi, HFONT font, int width, int height) {
     m_font = font;
     makeBitmap(width, height);
     fill();
-    // The drawing state as a fresh surface has it, then every step again.
-    m_hasForeground = false;
-    m_penWidth = 1;
-    m_fillStyle = calc::FillStyle::Transparent;
-    m_textX = m_textY = 0;
+    // The first step is the last clear's, which sets the drawing state.
     for (const auto& step : m_steps) {
         step();
     }
@@ -127,22 +123,21 @@ void GdiSurface::fill() {
 }
 
 // The drawing state (pen, fill, colour) outlives a clear, as it does on
-// every build: it is kept as a step of the new drawing.
+// every build: it is the first step of the new drawing.
 void GdiSurface::clear() {
     m_steps.clear();
     fill();
-    m_textX = m_textY = 0;
     const int penWidth = m_penWidth;
     const calc::FillStyle fillStyle = m_fillStyle;
     const bool hasForeground = m_hasForeground;
     const COLORREF foreground = m_foreground;
-    m_steps.push_back([this, penWidth, fillStyle, hasForeground, foreground] {
+    record([this, penWidth, fillStyle, hasForeground, foreground] {
         m_penWidth = penWidth;
         m_fillStyle = fillStyle;
         m_hasForeground = hasForeground;
         m_foreground = foreground;
+        m_textX = m_textY = 0;
     });
-    changed();
 }
 
 void GdiSurface::setPenWidth(int pixels) {

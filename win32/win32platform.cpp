@@ -24,8 +24,6 @@ constexpr UINT kReleaseClosing = WM_APP + 1;
 // Control ids start here, one a table row, so that a click names its button.
 constexpr int kFirstControlId = 1000;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-// A picture box's resolution, which its window keeps up to date.
-constexpr const wchar_t* kDpiProperty = L"DishDpi";
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -96,10 +94,11 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
         if (picture && picture->bitmap) {
             // Each picture pixel covers as much of the display as a pixel at
             // 96 dpi would: whole pixels, repeated, so that it stays sharp.
-            const int dpi =
-                static_cast<int>(reinterpret_cast<INT_PTR>(GetPropW(box, kDpiProperty)));
-            const int width = TwipsToPixels(picture->width * 15, dpi ? dpi : kReferenceDpi);
-            const int height = TwipsToPixels(picture->height * 15, dpi ? dpi : kReferenceDpi);
+            const auto* window = reinterpret_cast<const Win32Window*>(
+                GetWindowLongPtrW(GetAncestor(box, GA_ROOT), GWLP_USERDATA));
+            const int dpi = window ? window->dpi() : kReferenceDpi;
+            const int width = TwipsToPixels(picture->width * 15, dpi);
+            const int height = TwipsToPixels(picture->height * 15, dpi);
             HDC source = CreateCompatibleDC(dc);
             HGDIOBJ old = SelectObject(source, picture->bitmap);
             SetStretchBltMode(dc, COLORONCOLOR);
@@ -123,12 +122,12 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 
 // A label's caption, left-aligned from its top, in its font, broken into
 // lines at blanks where it does not fit; what falls below the label is cut.
-void DrawLabel(const DRAWITEMSTRUCT& item) {
+void DrawLabel(const DRAWITEMSTRUCT& item, const LabelLayout& layout, int dpi) {
     HDC dc = item.hDC;
     FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawLabelLines(item.hwndItem, dc, item.rcItem);
+    DrawLabelLines(item.hwndItem, layout, dpi, dc, item.rcItem);
 }
 
 HINSTANCE ProgramInstance() {
@@ -307,18 +306,10 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
             throw std::runtime_error("Cannot create the control " + std::string(c.name) + " of " +
                                      m_name + ": " + SystemReason(GetLastError()));
         }
-        SendMessageW(child, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(c.font ? font(*c.font) : m_defaultFont), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
         if (c.kind == forms::ControlKind::Label) {
-            const forms::Font& shown = c.font ? *c.font : forms::kSans825;
-            LabelLayout& layout = m_labelLayouts[child];
-            layout.referenceFont = referenceFont(shown);
-            layout.referenceWidth = TwipsToPixels(c.place.width, kReferenceDpi);
-            layout.dpi = m_dpi;
-            SetLabelLayout(child, &layout);
-        }
-        if (c.kind == forms::ControlKind::PictureBox) {
-            SetPropW(child, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(m_dpi)));
+            m_labelLayouts[child] = {referenceFont(c.font ? *c.font : forms::kSans825),
+                                     TwipsToPixels(c.place.width, kReferenceDpi)};
         }
         m_placed.push_back({child, c});
         m_controls.emplace(std::string(c.name), child);
@@ -356,15 +347,7 @@ void Win32Window::setDpi(int dpi, const RECT* suggested) {
         const RECT place = ControlRect(c, dpi);
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(c.font ? font(*c.font) : m_defaultFont), FALSE);
-        const auto layout = m_labelLayouts.find(child);
-        if (layout != m_labelLayouts.end()) {
-            layout->second.dpi = dpi;
-        }
-        if (c.kind == forms::ControlKind::PictureBox) {
-            SetPropW(child, kDpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
-        }
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
     }
     const SIZE outer = OuterSize(m_clientWidth, m_clientHeight, kWindowStyle, dpi);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -424,6 +407,15 @@ HFONT CachedFont(std::map<std::string, HFONT, std::less<>>& cache, const forms::
 
 HFONT Win32Window::font(const forms::Font& f) {
     return CachedFont(m_fontsByKey, f, m_dpi);
+}
+
+HFONT Win32Window::font(const forms::Control& c) {
+    return c.font ? font(*c.font) : m_defaultFont;
+}
+
+std::vector<std::wstring> Win32Window::labelLines(std::string_view label) const {
+    HWND control = this->control(label);
+    return LabelLines(control, m_labelLayouts.at(control));
 }
 
 HFONT Win32Window::referenceFont(const forms::Font& f) {
@@ -540,8 +532,9 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlType == ODT_STATIC) {
-            DrawLabel(*item);
+        const auto layout = m_labelLayouts.find(item->hwndItem);
+        if (item->CtlType == ODT_STATIC && layout != m_labelLayouts.end()) {
+            DrawLabel(*item, layout->second, m_dpi);
             return TRUE;
         }
         break;

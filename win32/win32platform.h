@@ -46,6 +46,8 @@ public:
     HWND handle() const { return m_window; }
     // The resolution the window lays itself out at.
     int dpi() const { return m_dpi; }
+    // The lines the label `label` draws, at every resolution.
+    std::vector<std::wstring> labelLines(std::string_view label) const;
     // The child window of a control; throws std::logic_error for a name the
     // table does not have.
     HWND control(std::string_view name) const;
@@ -60,8 +62,10 @@ public:
 private:
     friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // The font at the window's resolution, and at 96 dpi (for laying out).
+    // The font at the window's resolution (a control's: the table's or the
+    // window's default), and at 96 dpi (for laying out).
     HFONT font(const forms::Font& font);
+    HFONT font(const forms::Control& control);
     HFONT referenceFont(const forms::Font& font);
     void focusFirstControl();
     // Places, fonts and size at `dpi`; the window's top-left corner where

@@ -324,7 +324,7 @@ TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
             for (std::string_view line : LinesShownBy(build, table.name, c.name)) {
                 expected.push_back(Wide(line));
             }
-            EXPECT_EQ(win32ui::LabelLines(window->control(c.name)), expected);
+            EXPECT_EQ(window->labelLines(c.name), expected);
         }
         platform.destroyWindow(window);
     }
@@ -384,7 +384,7 @@ TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
                     for (std::string_view line : LinesShownBy(build, table.name, c.name)) {
                         lines.push_back(Wide(line));
                     }
-                    EXPECT_EQ(win32ui::LabelLines(control), lines);
+                    EXPECT_EQ(window->labelLines(c.name), lines);
                 }
             }
         }
