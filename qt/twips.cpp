@@ -1,5 +1,7 @@
 #include "twips.h"
 
+#include "forms/faces.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,6 +9,14 @@
 #include <cmath>
 
 namespace qtui {
+
+namespace {
+
+QString qtString(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
 
 double pixelsPerTwip() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -31,30 +41,9 @@ QPoint twipsPoint(int x, int y) {
     return QPoint(twipsToPixels(x), twipsToPixels(y));
 }
 
-namespace {
-
-// The faces the windows name, and the installed faces with Cyrillic that
-// stand in for them where the Windows faces are not installed. The captions
-// place their words with blanks, and Liberation Sans has a narrower blank than
-// MS Sans Serif: its blanks are widened by 9 % of their width, which puts
-// every caption's words inside their labels and clear of the lines and boxes
-// around them. Liberation Serif has Times New Roman's metrics.
-struct Face {
-    const char* windows;
-    const char* standIn;
-    double blankWidening;
-};
-constexpr Face kFaces[] = {
-    {"MS Sans Serif", "Liberation Sans", 0.09},
-    {"MS Serif", "Liberation Serif", 0},
-    {"Times New Roman", "Liberation Serif", 0},
-};
-
-} // namespace
-
 void installWindowFonts() {
-    for (const Face& face : kFaces) {
-        QFont::insertSubstitution(face.windows, face.standIn);
+    for (const forms::StandInFace& face : forms::kStandInFaces) {
+        QFont::insertSubstitution(qtString(face.windows), qtString(face.standIn));
     }
     QApplication::setFont(tableFont("MS Sans Serif", 8.25));
 }
@@ -64,10 +53,8 @@ QFont tableFont(const char* family, double pointSize, bool bold) {
 #ifndef _WIN32
     // Naming the stand-in straight away spares the font database a failed
     // search for every control at start-up.
-    for (const Face& face : kFaces) {
-        if (name == QLatin1String(face.windows)) {
-            name = QString::fromLatin1(face.standIn);
-        }
+    if (const forms::StandInFace* face = forms::StandInFor(family)) {
+        name = qtString(face->standIn);
     }
 #endif
     QFont font(name);
@@ -80,8 +67,8 @@ double blankWidening(const QFont& font) {
 #ifdef _WIN32
     Q_UNUSED(font);
 #else
-    for (const Face& face : kFaces) {
-        if (font.family() == QLatin1String(face.standIn)) {
+    for (const forms::StandInFace& face : forms::kStandInFaces) {
+        if (font.family() == qtString(face.standIn)) {
             return face.blankWidening;
         }
     }
