@@ -1,0 +1,13 @@
+#include "forms/sdrevik.h"
+#include "webplatform.h"
+
+// Shows the launcher's window and returns: the program lives on in the page,
+// which hands it the clicks.
+int main() {
+    auto* platform = new webui::WebPlatform("START");
+    auto* runtime = new forms::Runtime(*platform);
+    runtime->setFactory(forms::FormId::SDREVIK,
+                        [](forms::Runtime& r) { return std::make_unique<launcher::SDREVIK>(r); });
+    runtime->startUp(forms::FormId::SDREVIK);
+    return 0;
+}
