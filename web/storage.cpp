@@ -16,6 +16,8 @@ namespace {
 // Stores `size` bytes under `name` in one step, so that a reader sees the old
 // entry or the new one, never part of one. Returns null, or the browser's
 // reason for refusing (to be freed).
+// The page's script, as JavaScript is written.
+// clang-format off
 EM_JS(char*, dish_storage_write, (const char* name, const char* bytes, int size), {
     let text = "";
     for (let i = 0; i < size; i += 8192) {
@@ -40,7 +42,7 @@ EM_JS(char*, dish_storage_read, (const char* name, int limit, int* size), {
         HEAP32[size >> 2] = -2;
         return Dish.newString(Dish.storageRefusal(e));
     }
-    if (text == = null) {
+    if (text === null) {
         HEAP32[size >> 2] = -1;
         return 0;
     }
@@ -58,6 +60,7 @@ EM_JS(char*, dish_storage_read, (const char* name, int limit, int* size), {
     HEAP32[size >> 2] = n;
     return bytes;
 });
+// clang-format on
 
 struct Freed {
     void operator()(char* text) const { std::free(text); }

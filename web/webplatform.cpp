@@ -17,6 +17,8 @@
 // Everything the page shows is made by its script (windows.js, the object
 // `Dish`); these calls are the whole of what the program asks of it.
 
+// The page's script, as JavaScript is written.
+// clang-format off
 EM_JS(void, dish_create_window,
       (int id, const char* name, const char* caption, int width, int height, int left, int top,
        int placed),
@@ -86,6 +88,7 @@ EM_ASYNC_JS(int, dish_decode_picture, (const char* bytes, int size, int* width, 
 // was not (to be freed).
 EM_ASYNC_JS(char*, dish_open_page, (const char* url),
             { return await Dish.openPage(UTF8ToString(url)); });
+// clang-format on
 
 namespace webui {
 

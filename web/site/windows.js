@@ -205,10 +205,8 @@ const Dish = (() => {
             await Promise.all(fonts.map((font) => document.fonts.load(font)));
             await new Promise((resolve) => {
                 window.Module = {
-                    postRun: [() => {
-                        running = true;
-                        resolve();
-                    }],
+                    noInitialRun: true,
+                    onRuntimeInitialized: resolve,
                     print: (text) => console.log(text),
                     printErr: (text) => console.error(text),
                 };
@@ -216,6 +214,15 @@ const Dish = (() => {
                 script.src = document.body.dataset.program + ".js";
                 document.body.appendChild(script);
             });
+            // The program's start may wait for a file too; clicks on the
+            // windows it has shown by then wait until it has started.
+            running = true;
+            busy = true;
+            try {
+                await Module.ccall("main", "number", [], [], {async: true});
+            } finally {
+                busy = false;
+            }
             document.body.dataset.started = "true";
             pump();
         },
