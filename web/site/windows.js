@@ -434,6 +434,12 @@ const Dish = (() => {
             note.textContent = title + " has ended.";
         },
 
+        // Whether the program has started and handled every click so far (or
+        // has ended).
+        idle() {
+            return !busy && queue.length === 0 && document.body.dataset.started === "true";
+        },
+
         takeEvent() {
             return queue.shift() || null;
         },

@@ -1,0 +1,550 @@
+#!/usr/bin/python3
+"""The browser build's site, served on localhost and driven in headless
+Chromium: its windows against their tables, the hand-off entry against the
+Linux build's bytes, the compass pixels, the pictures, the failures and the
+launcher.
+
+    site_test.py SITE EXPECTED [unittest arguments]
+
+SITE is the built site (build-web/site); EXPECTED is the Linux build's
+web_expected, which prints the tables and the hand-off bytes it writes.
+"""
+
+import functools
+import http.server
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.action_chains import ActionChains
+
+SITE = None
+EXPECTED = None
+BROWSER = None
+SERVER = None
+ROOT = None   # the site as served: a copy, so that a test may take a file away
+WAIT = 60     # seconds a page gets to come up or to handle a click
+
+PAGES = {"Korvel": "korvel.html", "Drevik": "drevik.html", "START": "index.html"}
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    requests = []
+
+    def log_message(self, format, *args):
+        pass
+
+    def do_GET(self):
+        Handler.requests.append(self.path)
+        super().do_GET()
+
+
+def setUpModule():
+    global BROWSER, SERVER, ROOT
+    ROOT = tempfile.mkdtemp(prefix="site-")
+    shutil.copytree(SITE, ROOT, dirs_exist_ok=True)
+    handler = functools.partial(Handler, directory=ROOT)
+    SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                     "--user-data-dir=" + os.path.join(ROOT, ".profile"),
+                     "--window-size=1024,768", "--force-device-scale-factor=1",
+                     "--disable-dev-shm-usage"):
+        options.add_argument(argument)
+    BROWSER = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    BROWSER.set_script_timeout(WAIT)
+
+
+def tearDownModule():
+    if BROWSER:
+        BROWSER.quit()
+    if SERVER:
+        SERVER.shutdown()
+    shutil.rmtree(ROOT, ignore_errors=True)
+
+
+@functools.lru_cache(maxsize=None)
+def tables():
+    return json.loads(subprocess.run([EXPECTED, "tables"], check=True, capture_output=True,
+                                     text=True).stdout)
+
+
+def linux_hand_off(texts):
+    with tempfile.TemporaryDirectory() as directory:
+        return subprocess.run([EXPECTED, "handoff", *texts], cwd=directory, check=True,
+                              capture_output=True).stdout
+
+
+def pixels(twips):
+    return int(twips / 15 + 0.5)
+
+
+def wait_for(condition, what):
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("waited in vain for " + what)
+
+
+def run(script, *arguments):
+    return BROWSER.execute_script(script, *arguments)
+
+
+def url(page):
+    return "http://127.0.0.1:%d/%s" % (SERVER.server_address[1], page)
+
+
+def idle():
+    wait_for(lambda: run("return typeof Dish !== 'undefined' && Dish.idle()"),
+             "the page to handle its clicks")
+
+
+def open_page(build, hand_off=None):
+    """Opens the build's page in the one tab left, with the hand-off entry
+    set to `hand_off` (None: no entry), and waits until it has started."""
+    for handle in BROWSER.window_handles[1:]:
+        BROWSER.switch_to.window(handle)
+        BROWSER.close()
+    BROWSER.switch_to.window(BROWSER.window_handles[0])
+    BROWSER.get(url("windows.css"))  # the site's origin, to set its storage first
+    run("localStorage.clear(); if (arguments[0] !== null) localStorage.setItem('rlin1.txt', arguments[0]);",
+        hand_off)
+    BROWSER.get(url(PAGES[build]))
+    idle()
+
+
+def control(window, name):
+    return BROWSER.find_element(By.CSS_SELECTOR, '#%s [data-name="%s"]' % (window, name))
+
+
+def click(window, name):
+    """Clicks the control, its window first brought to the front as a click
+    on it does."""
+    run("document.getElementById(arguments[0]).dispatchEvent(new PointerEvent('pointerdown'))",
+        window)
+    control(window, name).click()
+    idle()
+
+
+def set_text(window, name, text):
+    run("arguments[0].value = arguments[1]", control(window, name), text)
+
+
+def stored():
+    text = run("return localStorage.getItem('rlin1.txt')")
+    return None if text is None else bytes(ord(c) for c in text)
+
+
+def messages():
+    return run("return [...document.querySelectorAll('.messagebox .message')].map(m => m.textContent)")
+
+
+def close_message():
+    BROWSER.find_element(By.CSS_SELECTOR, ".messagebox .ok").send_keys(Keys.ENTER)
+
+
+def focused():
+    return run("return document.activeElement && document.activeElement.dataset.name || null")
+
+
+def surface(window, probes):
+    """The colours of the window's compass surface at (x, y, radius) probes:
+    for each, the set of colours within `radius` pixels."""
+    return run("""
+        const canvas = document.querySelector('#' + arguments[0] + ' .surface');
+        const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return arguments[1].map(([x, y, r]) => {
+            const seen = new Set();
+            for (let j = y - r; j <= y + r; ++j)
+                for (let i = x - r; i <= x + r; ++i) {
+                    const at = 4 * (j * canvas.width + i);
+                    seen.add(data.data[at + 3] ? data.data.slice(at, at + 3).join(',') : 'none');
+                }
+            return [...seen];
+        });""", window, probes)
+
+
+def bitmap_pixel(path, x, y):
+    """The colour of pixel (x, y) from the top of a 24-bit Windows bitmap."""
+    with open(path, "rb") as file:
+        data = file.read()
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+    assert bits == 24
+    stride = (width * 3 + 3) // 4 * 4
+    row = y if height < 0 else abs(height) - 1 - y
+    b, g, r = data[offset + row * stride + 3 * x:offset + row * stride + 3 * x + 3]
+    return "%d,%d,%d" % (r, g, b)
+
+
+class Windows(unittest.TestCase):
+    def check_window(self, build, table):
+        name = table["name"]
+        shape = run("""
+            const root = document.getElementById(arguments[0]);
+            if (!root) return null;
+            root.hidden = false;
+            const client = root.querySelector('.client').getBoundingClientRect();
+            const controls = {};
+            for (const made of root.querySelectorAll('[data-name]')) {
+                const style = getComputedStyle(made);
+                const parent = made.parentElement.closest('[data-name]');
+                controls[made.dataset.name] = {
+                    count: root.querySelectorAll('[data-name="' + made.dataset.name + '"]').length,
+                    tag: made.tagName, className: made.className,
+                    place: [made.offsetLeft, made.offsetTop, made.offsetWidth, made.offsetHeight],
+                    text: made.tagName === 'INPUT' ? made.value
+                        : made.classList.contains('label') ? made.dataset.caption : made.textContent,
+                    lines: [...made.querySelectorAll('.labelline')].map(line => line.textContent),
+                    family: style.fontFamily, size: style.fontSize, weight: style.fontWeight,
+                    inside: parent ? parent.dataset.name : '',
+                };
+            }
+            return {caption: root.querySelector('.title .caption').textContent,
+                    client: [client.left + scrollX, client.top + scrollY, client.width, client.height],
+                    controls: controls};""", name)
+        self.assertIsNotNone(shape, name)
+        self.assertEqual(shape["caption"], table["caption"])
+        self.assertEqual(shape["client"][2:], [pixels(table["width"]), pixels(table["height"])])
+        if table["position"]:
+            self.assertEqual(shape["client"][:2], [pixels(v) for v in table["position"]])
+        self.assertEqual(len(shape["controls"]), len(table["controls"]))
+        tags = {"button": ("BUTTON", "button"), "textbox": ("INPUT", "textbox"),
+                "label": ("DIV", "label"), "line": ("DIV", "line"),
+                "picturebox": ("DIV", "picturebox")}
+        for want in table["controls"]:
+            with self.subTest(window=name, control=want["name"]):
+                got = shape["controls"][want["name"]]
+                self.assertEqual(got["count"], 1)
+                self.assertEqual((got["tag"], got["className"]), tags[want["kind"]])
+                left, top, width, height = want["place"]
+                if want["kind"] == "line":
+                    # The box over both end pixels.
+                    x1, y1, x2, y2 = (pixels(v) for v in want["place"])
+                    place = [min(x1, x2), min(y1, y2), abs(x2 - x1) + 1, abs(y2 - y1) + 1]
+                else:
+                    place = [pixels(left), pixels(top), pixels(width), pixels(height)]
+                if want["kind"] in ("button", "textbox", "label"):
+                    self.assertEqual(got["text"], want["text"])
+                self.assertEqual(got["place"], place)
+                self.assertEqual(got["inside"], want["inside"])
+                font = want["font"]
+                self.assertEqual(got["family"].strip('"'), font["name"])
+                self.assertEqual(got["size"], "%gpx" % (font["points"] * 96 / 72))
+                self.assertEqual(got["weight"], "700" if font["bold"] else "400")
+                if want["kind"] == "label":
+                    lines = [row["lines"] for row in tables()["lines"] if
+                             (row["build"], row["window"], row["label"]) == (build, name, want["name"])]
+                    self.assertEqual(len(lines), 1)
+                    self.assertEqual(got["lines"], lines[0] or [""])
+
+    def check_tab_order(self, table):
+        focusable = [c for c in table["controls"] if c["kind"] in ("button", "textbox", "picturebox")]
+        order = [c["name"] for c in sorted(focusable, key=lambda c: c["tabIndex"])]
+        first = control(table["name"], order[0])
+        run("arguments[0].focus()", first)
+        seen = [focused()]
+        for _ in order:
+            ActionChains(BROWSER).send_keys(Keys.TAB).perform()
+            seen.append(focused())
+        self.assertEqual(seen, order + order[:1], table["name"])
+        ActionChains(BROWSER).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        self.assertEqual(focused(), order[-1], table["name"])
+
+    def test_every_window_shows_its_table(self):
+        for build, windows in tables()["builds"].items():
+            with self.subTest(build=build):
+                open_page(build, hand_off="180,40\r\n")
+                self.assertEqual(messages(), [])
+                for table in windows:
+                    self.check_window(build, table)
+                for table in windows:
+                    run("document.getElementById(arguments[0]).hidden = false", table["name"])
+                    self.check_tab_order(table)
+
+    def test_the_first_control_has_the_focus_and_enter_presses_a_button(self):
+        open_page("Korvel")
+        self.assertEqual(focused(), "Text1")
+        control("TV", "NAPR").send_keys(Keys.ENTER)
+        idle()
+        self.assertTrue(control("LIN1", "START").is_displayed())
+        self.assertEqual(focused(), "START")
+        # EXIT brings the main window back to the front, its focus where it was.
+        control("LIN1", "CMDEXIT").send_keys(" ")
+        idle()
+        self.assertEqual(focused(), "NAPR")
+        self.assertGreater(*run("return ['TV', 'LIN1'].map(id => +document.getElementById(id).style.zIndex)"))
+
+    def test_a_window_moves_by_its_title_bar_and_closing_the_main_window_ends_the_program(self):
+        open_page("Korvel")
+        window = BROWSER.find_element(By.ID, "TV")
+        before = window.location
+        bar = window.find_element(By.CSS_SELECTOR, ".title .caption")
+        ActionChains(BROWSER).click_and_hold(bar).move_by_offset(60, 40).release().perform()
+        self.assertEqual((window.location["x"], window.location["y"]),
+                         (before["x"] + 60, before["y"] + 40))
+        window.find_element(By.CSS_SELECTOR, ".title .close").click()
+        idle()
+        self.assertEqual(run("return document.querySelector('.ended').textContent"),
+                         "Korvel has ended.")
+        self.assertEqual(run("return [...document.querySelectorAll('.window')].filter(w => !w.hidden).length"), 0)
+
+
+class HandOff(unittest.TestCase):
+    # Site longitude, its minutes, latitude, its minutes, satellite longitude,
+    # its minutes, as typed.
+    CASES = [
+        ("35", "27.69", "32", "48.5", "36", "0"),
+        ("35", "27.69", "32", "48.5", "35", "27.69"),  # due south
+        ("-43", "10", "-22", "54", "-61", "0"),         # south of the equator
+        ("37", "37", "55", "45", "13", "0"),
+        ("1,5", " 2.5e1", "&H10", "-0", "-180", "59.99"),  # how the boxes read odd texts
+    ]
+
+    def test_start_writes_the_linux_builds_bytes_and_shows_both_results(self):
+        open_page("Korvel")
+        for texts in self.CASES:
+            with self.subTest(texts=texts):
+                for box, text in zip(("Text1", "Text2", "Text3", "Text4", "Text5", "Text6"), texts):
+                    set_text("TV", box, text)
+                click("TV", "Gprog")
+                self.assertEqual(messages(), [])
+                want = linux_hand_off(texts)
+                self.assertEqual(stored(), want)
+                alfa, beta = want.decode("ascii").rstrip("\r\n").split(",")
+                # The boxes show a blank where a minus sign would be.
+                shown = [n if n.startswith("-") else " " + n for n in (alfa, beta)]
+                self.assertEqual(control("TV", "Text8").get_attribute("value"), shown[0])
+                self.assertEqual(control("TV", "Text7").get_attribute("value"), shown[1])
+
+    def test_typed_input_and_the_other_build_reading_it(self):
+        open_page("Korvel")
+        for box, text in (("Text5", "36"), ("Text6", "0")):
+            control("TV", box).send_keys(text)
+        click("TV", "Gprog")
+        want = linux_hand_off(("35", "27.69", "32", "48.5", "36", "0"))
+        self.assertEqual(stored(), want)
+        # The Russian page of the same site reads what the English one wrote.
+        BROWSER.get(url("drevik.html"))
+        idle()
+        self.assertEqual(stored(), want)
+        click("TV", "NAPR")
+        click("LIN1", "START")
+        self.assertEqual(messages(), [])
+        self.assertIn("0,255,255", surface("LIN1", [[201, 107, 2]])[0])  # the direction
+
+
+class Compass(unittest.TestCase):
+    # Azimuth 180 with no displacement, the axes and dot as the desktop builds
+    # draw them at 96 dpi: (x, y, where to look around, colour, whether it is
+    # there).
+    PROBES = [
+        ("the east-west axis, 5 pixels wide", 150, 108, "0,0,255", True),
+        ("beside it", 150, 112, "0,0,255", False),
+        ("the direction, 8 pixels wide", 204, 40, "0,255,255", True),
+        ("beside it", 208, 40, "0,255,255", False),
+        ("inside the 20-pixel centre dot, off the line", 208, 107, "0,0,255", True),
+        ("outside the centre dot", 213, 100, "0,0,255", False),
+        ("the arc runs counterclockwise: left of the centre", 182, 88, "0,0,255", True),
+        ("not right of it", 220, 88, "0,0,255", False),
+    ]
+
+    def draw(self, hand_off, displacement):
+        open_page("Korvel", hand_off=hand_off)
+        click("TV", "NAPR")
+        set_text("LIN1", "POZIA", displacement)
+        click("LIN1", "START")
+
+    def canvas(self):
+        return run("return document.querySelector('#LIN1 .surface').toDataURL()")
+
+    def test_the_drawing_lands_where_the_desktop_builds_draw_it(self):
+        self.draw("180,40\r\n", "0")
+        self.assertEqual(messages(), [])
+        seen = surface("LIN1", [[x, y, 1] for _, x, y, _, _ in self.PROBES])
+        for (what, _, _, colour, there), colours in zip(self.PROBES, seen):
+            self.assertEqual(colour in colours, there, what)
+        # "alfa= 180" in black, 300 twips left of and 200 below the far end.
+        text = surface("LIN1", [[205, 26, 24]])[0]
+        self.assertIn("0,0,0", text)
+
+    def test_a_start_pressed_inside_the_yield_runs_there(self):
+        # The dots at the ends of the axes take the colour the pen has: black
+        # after a whole run, red after the crosses, the point where a run
+        # yields.
+        north_dot = [201, 4, 0]  # the top of its ring
+        self.draw("217.344292538128,44.8168481749088\r\n", "-20")
+        self.assertNotIn("255,0,0", surface("LIN1", [north_dot])[0])
+        run("for (const i of [1, 2]) arguments[0].click()", control("LIN1", "START"))
+        idle()
+        self.assertEqual(messages(), [])
+        self.assertIn("255,0,0", surface("LIN1", [north_dot])[0])
+        click("LIN1", "START")
+        self.assertNotIn("255,0,0", surface("LIN1", [north_dot])[0])
+
+    def test_cleared_and_drawn_again_for_another_direction(self):
+        self.draw("180,40\r\n", "0")
+        south = self.canvas()
+        run("localStorage.setItem('rlin1.txt', '90,40\\r\\n')")
+        click("LIN1", "START")
+        self.assertNotEqual(self.canvas(), south)
+        self.assertNotIn("0,255,255", surface("LIN1", [[204, 40, 1]])[0])
+
+
+class Pictures(unittest.TestCase):
+    def shown(self):
+        return run("return document.querySelector('#RIS123E [data-name=\"Picture1\"]').dataset.picture || null")
+
+    def picture_pixel(self, x, y):
+        return run("""
+            const canvas = document.querySelector('#RIS123E .picture');
+            return [...canvas.getContext('2d').getImageData(arguments[0], arguments[1], 1, 1).data]
+                .slice(0, 3).join(',');""", x, y)
+
+    def test_risynok_steps_through_the_pictures_read_beside_the_page(self):
+        open_page("Korvel")
+        self.assertIsNone(self.shown())  # the box stays empty until the first press
+        for name in ("GDS1ENG.BMP", "1kENG.BMP", "2kENG.BMP", "3kENG.BMP", "GDS1ENG.BMP"):
+            with self.subTest(picture=name):
+                Handler.requests.clear()
+                click("RIS123E", "RISYNOK")
+                self.assertEqual(Handler.requests, ["/" + name])
+                self.assertEqual(messages(), [])
+                for x, y in ((100, 150), (300, 50), (580, 390), (10, 300)):
+                    self.assertEqual(self.picture_pixel(x, y),
+                                     bitmap_pixel(os.path.join(ROOT, name), x, y))
+
+    def test_cmd1_goes_back_to_the_main_window(self):
+        open_page("Drevik")
+        click("RIS123", "cmd1")
+        self.assertFalse(run("return !!document.getElementById('RIS123')"))
+        self.assertTrue(control("TV", "Gprog").is_displayed())
+
+
+class Failures(unittest.TestCase):
+    def tearDown(self):
+        for name in os.listdir(ROOT):
+            if name.endswith(".away"):
+                os.rename(os.path.join(ROOT, name), os.path.join(ROOT, name[:-5]))
+
+    def take_away(self, name):
+        os.rename(os.path.join(ROOT, name), os.path.join(ROOT, name + ".away"))
+
+    def test_a_latitude_of_zero_is_a_division_by_zero_and_the_focus_comes_back(self):
+        open_page("Korvel", hand_off="180,40\r\n")
+        set_text("TV", "Text3", "0")
+        set_text("TV", "Text4", "0")
+        control("TV", "Gprog").send_keys(Keys.ENTER)
+        idle()
+        self.assertEqual(messages(), ["Division by zero"])
+        self.assertEqual(stored(), b"180,40\r\n")
+        # Nothing else takes a click meanwhile.
+        control_hidden = run("return document.elementFromPoint(20, 20).closest('.cover') !== null")
+        self.assertTrue(control_hidden)
+        close_message()
+        self.assertEqual(messages(), [])
+        self.assertEqual(focused(), "Gprog")
+
+    def test_no_hand_off_entry(self):
+        open_page("Korvel")
+        click("TV", "NAPR")
+        click("LIN1", "START")
+        self.assertEqual(messages(),
+                         ["File not found: rlin1.txt in this site's browser storage"])
+
+    def test_storage_that_refuses_the_write_keeps_the_results_on_screen(self):
+        open_page("Korvel", hand_off="180,40\r\n")
+        run("""Storage.prototype.setItem = function () {
+                   throw new DOMException('full', 'QuotaExceededError'); };""")
+        set_text("TV", "Text5", "36")
+        click("TV", "Gprog")
+        self.assertEqual(messages(), ["Cannot write rlin1.txt in this site's browser storage: "
+                                      "the browser's storage for this site is full"])
+        self.assertEqual(stored(), b"180,40\r\n")
+        self.assertNotEqual(control("TV", "Text8").get_attribute("value"), "")
+
+    def test_a_missing_picture(self):
+        self.take_away("1kENG.BMP")
+        open_page("Korvel")
+        click("RIS123E", "RISYNOK")
+        click("RIS123E", "RISYNOK")
+        self.assertEqual(messages(), ["File not found: " + url("1kENG.BMP")])
+
+    def test_a_file_that_is_no_picture(self):
+        with open(os.path.join(ROOT, "2kENG.BMP"), "rb") as file:
+            real = file.read()
+        self.take_away("2kENG.BMP")
+        with open(os.path.join(ROOT, "2kENG.BMP"), "wb") as file:
+            file.write(b"GIF89a" + real[6:200])
+        try:
+            open_page("Korvel")
+            for _ in range(3):
+                click("RIS123E", "RISYNOK")
+            self.assertEqual(messages(),
+                             ["Not a readable picture: %s (not a Windows bitmap)" % url("2kENG.BMP")])
+        finally:
+            os.remove(os.path.join(ROOT, "2kENG.BMP"))
+
+    def test_a_missing_title_picture_is_reported_and_the_program_comes_up(self):
+        self.take_away("GDS001.BMP")
+        open_page("Drevik")
+        self.assertEqual(messages(), ["File not found: " + url("GDS001.BMP")])
+        close_message()
+        self.assertTrue(control("TV", "Gprog").is_displayed())
+
+    def test_a_missing_build_page(self):
+        self.take_away("drevik.html")
+        open_page("START")
+        click("SDREVIK", "Command1")
+        self.assertEqual(messages(),
+                         ["Cannot start %s: there is no such page" % url("drevik.html")])
+        self.assertEqual(len(BROWSER.window_handles), 1)
+
+
+class Launcher(unittest.TestCase):
+    def test_each_language_opens_its_build_in_a_new_tab_and_the_launcher_stays(self):
+        for button, page, window in (("Command2", "korvel.html", "RIS123E"),
+                                     ("Command1", "drevik.html", "RIS123")):
+            with self.subTest(page=page):
+                open_page("START")
+                launcher = BROWSER.current_window_handle
+                click("SDREVIK", button)
+                self.assertEqual(messages(), [])
+                opened = wait_for(lambda: [h for h in BROWSER.window_handles if h != launcher],
+                                  "the build's tab")
+                self.assertEqual(len(opened), 1)
+                BROWSER.switch_to.window(opened[0])
+                wait_for(lambda: BROWSER.current_url == url(page), page)
+                idle()
+                self.assertTrue(BROWSER.find_element(By.ID, window).is_displayed())
+                BROWSER.switch_to.window(launcher)
+                self.assertTrue(BROWSER.find_element(By.ID, "SDREVIK").is_displayed())
+
+    def test_exit_ends_the_launcher(self):
+        open_page("START")
+        click("SDREVIK", "Command3")
+        self.assertEqual(run("return document.querySelector('.ended').textContent"),
+                         "START has ended.")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    SITE, EXPECTED = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
