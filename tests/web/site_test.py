@@ -28,6 +28,9 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 
 SITE = None
 EXPECTED = None
@@ -290,6 +293,18 @@ class Windows(unittest.TestCase):
         idle()
         self.assertEqual(focused(), "NAPR")
         self.assertGreater(*run("return ['TV', 'LIN1'].map(id => +document.getElementById(id).style.zIndex)"))
+
+    def test_a_touch_presses_a_button_and_the_page_zooms(self):
+        open_page("Korvel")
+        viewport = run("return document.querySelector('meta[name=viewport]').content")
+        self.assertNotIn("user-scalable", viewport)
+        self.assertNotIn("maximum-scale", viewport)
+        set_text("TV", "Text5", "36")
+        touch = ActionBuilder(BROWSER, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        touch.pointer_action.move_to(control("TV", "Gprog")).pointer_down().pointer_up()
+        touch.perform()
+        idle()
+        self.assertNotEqual(control("TV", "Text8").get_attribute("value"), "")
 
     def test_a_window_moves_by_its_title_bar_and_closing_the_main_window_ends_the_program(self):
         open_page("Korvel")
