@@ -51,6 +51,7 @@ EM_JS(void, dish_set_picture, (int id, const char* name, int picture),
       { Dish.setPicture(id, UTF8ToString(name), picture); });
 EM_JS(void, dish_free_picture, (int picture), { Dish.freePicture(picture); });
 EM_JS(void, dish_clear, (int id), { Dish.clearSurface(id); });
+EM_JS(int, dish_surface_scale, (int id), { return Dish.surfaceScale(id); });
 EM_JS(void, dish_fill_spans, (int id, const int* spans, int count, int red, int green, int blue), {
     Dish.fillSpans(id, HEAP32.subarray(spans >> 2, (spans >> 2) + 3 * count), red, green, blue);
 });
@@ -189,6 +190,14 @@ void Fill(int window, const std::vector<Span>& spans, calc::Colour colour) {
 
 } // namespace
 
+CanvasSurface::CanvasSurface(int window) : m_window(window), m_scale(dish_surface_scale(window)) {
+    clear();
+}
+
+double CanvasSurface::pixels(float twips) const {
+    return Pixels(twips) * m_scale;
+}
+
 void CanvasSurface::clear() {
     dish_clear(m_window);
     m_textX = 0;
@@ -196,20 +205,20 @@ void CanvasSurface::clear() {
 }
 
 void CanvasSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
-    Fill(m_window, LineSpans(Pixels(x1), Pixels(y1), Pixels(x2), Pixels(y2), m_penWidth), colour);
+    Fill(m_window, LineSpans(pixels(x1), pixels(y1), pixels(x2), pixels(y2), pen()), colour);
 }
 
 // Dots are small (an end dot is some 7 pixels across); drawn centred on the
 // pixel grid with a whole radius, they come out round, the same on every side.
 void CanvasSurface::circle(float x, float y, float radius) {
-    const int r = static_cast<int>(std::lround(Pixels(radius)));
-    const int extent = 2 * r + m_penWidth;
-    const double cx = OnGrid(Pixels(x), extent);
-    const double cy = OnGrid(Pixels(y), extent);
+    const int r = static_cast<int>(std::lround(Pixels(radius))) * m_scale;
+    const int extent = 2 * r + pen();
+    const double cx = OnGrid(pixels(x), extent);
+    const double cy = OnGrid(pixels(y), extent);
     if (m_fillStyle == calc::FillStyle::Solid) {
         Fill(m_window, DiscSpans(cx, cy, r), calc::Colour{0, 0, 0});
     }
-    Fill(m_window, RingSpans(cx, cy, r, m_penWidth), m_foreground);
+    Fill(m_window, RingSpans(cx, cy, r, pen()), m_foreground);
 }
 
 void CanvasSurface::arc(float x, float y, float radius, float start, float end) {
@@ -221,13 +230,12 @@ void CanvasSurface::arc(float x, float y, float radius, float start, float end) 
         // Start and end coincide only for an azimuth of 0: nothing to mark.
         return;
     }
-    Fill(m_window, RingSpans(Pixels(x), Pixels(y), Pixels(radius), m_penWidth, Sweep{start, sweep}),
+    Fill(m_window, RingSpans(pixels(x), pixels(y), pixels(radius), pen(), Sweep{start, sweep}),
          m_foreground);
 }
 
 void CanvasSurface::point(float x, float y) {
-    Fill(m_window,
-         DiscSpans(OnGrid(Pixels(x), m_penWidth), OnGrid(Pixels(y), m_penWidth), m_penWidth / 2.0),
+    Fill(m_window, DiscSpans(OnGrid(pixels(x), pen()), OnGrid(pixels(y), pen()), pen() / 2.0),
          m_foreground);
 }
 
@@ -237,7 +245,9 @@ void CanvasSurface::setTextPosition(float x, float y) {
 }
 
 void CanvasSurface::text(std::string_view text) {
-    dish_draw_text(m_window, std::round(Pixels(m_textX)), std::round(Pixels(m_textY)), text.data(),
+    // At a whole pixel of the display, in CSS pixels.
+    dish_draw_text(m_window, std::round(pixels(m_textX)) / m_scale,
+                   std::round(pixels(m_textY)) / m_scale, text.data(),
                    static_cast<int>(text.size()), m_foreground.red, m_foreground.green,
                    m_foreground.blue);
 }

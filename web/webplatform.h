@@ -17,11 +17,12 @@ int TwipsToPixels(int twips);
 // A font as the page's style names it: "bold 16px \"MS Sans Serif\"".
 std::string CssFont(const forms::Font& font);
 
-// The compass drawing on a window's canvas, in CSS pixels, without
-// smoothing; the text, as the labels', smoothed.
+// The compass drawing on a window's canvas, without smoothing, in the
+// display's own pixels: at 200 % every place and every pen width doubles.
+// The text, as the labels', is smoothed.
 class CanvasSurface final : public calc::DrawingSurface {
 public:
-    explicit CanvasSurface(int window) : m_window(window) { clear(); }
+    explicit CanvasSurface(int window);
 
     void clear() override;
     void setPenWidth(int pixels) override { m_penWidth = pixels; }
@@ -35,7 +36,12 @@ public:
     void text(std::string_view text) override;
 
 private:
+    // Twips to the display's pixels, and a pen's width in them.
+    double pixels(float twips) const;
+    int pen() const { return m_penWidth * m_scale; }
+
     int m_window;
+    int m_scale; // the display's pixels to a CSS pixel, a whole number
     int m_penWidth = 1;
     calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
     calc::Colour m_foreground{0, 0, 0};

@@ -390,14 +390,29 @@ class Compass(unittest.TestCase):
         return run("return document.querySelector('#LIN1 .surface').toDataURL()")
 
     def test_the_drawing_lands_where_the_desktop_builds_draw_it(self):
-        self.draw("180,40\r\n", "0")
-        self.assertEqual(messages(), [])
-        seen = surface("LIN1", [[x, y, 1] for _, x, y, _, _ in self.PROBES])
-        for (what, _, _, colour, there), colours in zip(self.PROBES, seen):
-            self.assertEqual(colour in colours, there, what)
-        # "alfa= 180" in black, 300 twips left of and 200 below the far end.
-        text = surface("LIN1", [[205, 26, 24]])[0]
-        self.assertIn("0,0,0", text)
+        # At 100 %, and at 200 %, where every place and pen width doubles.
+        for scale in (1, 2):
+            with self.subTest(scale=scale):
+                BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": 1024, "height": 768, "deviceScaleFactor": scale, "mobile": False})
+                try:
+                    self.draw("180,40\r\n", "0")
+                    self.assertEqual(run("return document.querySelector('#LIN1 .surface').width"),
+                                     334 * scale)
+                    self.assertEqual(messages(), [])
+                    seen = surface("LIN1", [[x * scale, y * scale, scale]
+                                            for _, x, y, _, _ in self.PROBES])
+                    for (what, _, _, colour, there), colours in zip(self.PROBES, seen):
+                        self.assertEqual(colour in colours, there, what)
+                    column = [surface("LIN1", [[150 * scale, y, 0]])[0][0]
+                              for y in range(98 * scale, 118 * scale)]
+                    self.assertEqual(column.count("0,0,255"), 5 * scale, "the axis's width")
+                    # "alfa= 180" in black, 300 twips left of and 200 below the
+                    # far end.
+                    text = surface("LIN1", [[205 * scale, 26 * scale, 24 * scale]])[0]
+                    self.assertIn("0,0,0", text)
+                finally:
+                    BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_a_start_pressed_inside_the_yield_runs_there(self):
         # The dots at the ends of the axes take the colour the pen has: black

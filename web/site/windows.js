@@ -59,9 +59,10 @@ const Dish = (() => {
         canvas.height = height * ratio;
         canvas.style.width = width + "px";
         canvas.style.height = height + "px";
-        const context = canvas.getContext("2d");
+        const context = canvas.getContext("2d", {willReadFrequently: true});
         context.scale(ratio, ratio);
         context.imageSmoothingEnabled = false;
+        context.ratio = ratio;
         return context;
     }
 
@@ -374,15 +375,27 @@ const Dish = (() => {
 
         clearSurface(id) {
             const surface = shown(id).surface;
+            surface.save();
+            surface.setTransform(1, 0, 0, 1, 0, 0);
             surface.clearRect(0, 0, surface.canvas.width, surface.canvas.height);
+            surface.restore();
         },
 
+        // The display's pixels to a CSS pixel on the window's surface.
+        surfaceScale(id) {
+            return shown(id).surface.ratio;
+        },
+
+        // Runs of the display's own pixels.
         fillSpans(id, spans, red, green, blue) {
             const surface = shown(id).surface;
+            surface.save();
+            surface.setTransform(1, 0, 0, 1, 0, 0);
             surface.fillStyle = `rgb(${red},${green},${blue})`;
             for (let i = 0; i < spans.length; i += 3) {
                 surface.fillRect(spans[i], spans[i + 1], spans[i + 2], 1);
             }
+            surface.restore();
         },
 
         // Text with its top-left corner at (x, y), in the window's own font.
