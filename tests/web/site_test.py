@@ -118,9 +118,10 @@ def idle():
              "the page to handle its clicks")
 
 
-def open_page(build, hand_off=None):
-    """Opens the build's page in the one tab left, with the hand-off entry
-    set to `hand_off` (None: no entry), and waits until it has started."""
+def open_page(build, hand_off=None, folder=""):
+    """Opens the build's page (in `folder` of the site) in the one tab left,
+    with the hand-off entry set to `hand_off` (None: no entry), and waits
+    until it has started."""
     for handle in BROWSER.window_handles[1:]:
         BROWSER.switch_to.window(handle)
         BROWSER.close()
@@ -128,7 +129,7 @@ def open_page(build, hand_off=None):
     BROWSER.get(url("windows.css"))  # the site's origin, to set its storage first
     run("localStorage.clear(); if (arguments[0] !== null) localStorage.setItem('rlin1.txt', arguments[0]);",
         hand_off)
-    BROWSER.get(url(PAGES[build]))
+    BROWSER.get(url(folder + PAGES[build]))
     idle()
 
 
@@ -515,6 +516,18 @@ class Failures(unittest.TestCase):
         click("RIS123E", "RISYNOK")
         click("RIS123E", "RISYNOK")
         self.assertEqual(messages(), ["File not found: " + url("1kENG.BMP")])
+
+    def test_a_missing_picture_in_a_folder_named_in_cyrillic(self):
+        os.symlink(".", os.path.join(ROOT, "спутник"))
+        try:
+            self.take_away("2kENG.BMP")
+            open_page("Korvel", folder="спутник/")
+            self.assertEqual(messages(), [])
+            for _ in range(3):
+                click("RIS123E", "RISYNOK")
+            self.assertEqual(messages(), ["File not found: " + url("спутник/2kENG.BMP")])
+        finally:
+            os.remove(os.path.join(ROOT, "спутник"))
 
     def test_a_file_that_is_no_picture(self):
         with open(os.path.join(ROOT, "2kENG.BMP"), "rb") as file:

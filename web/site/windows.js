@@ -413,9 +413,17 @@ const Dish = (() => {
             messageBox(title, message);
         },
 
+        // The page's folder, as people read it: a folder named in Cyrillic
+        // shows in Cyrillic, not in %-escapes (the browser escapes it again
+        // for a request).
         pageDirectory() {
             const page = window.location.href.split(/[?#]/)[0];
-            return page.substring(0, page.lastIndexOf("/"));
+            const directory = page.substring(0, page.lastIndexOf("/"));
+            try {
+                return /%25/.test(directory) ? directory : decodeURI(directory);
+            } catch (failure) {
+                return directory;
+            }
         },
 
         // Opens the page in a new window of the browser, once it is known to
