@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <numbers>
 #include <stdexcept>
+#include <string>
 
 // Everything the page shows is made by its script (windows.js, the object
 // `Dish`); these calls are the whole of what the program asks of it.
@@ -73,6 +74,12 @@ EM_JS(int, dish_take_event, (int* window, int* kind, char** name), {
     return 1;
 });
 
+// The faces that stand in for `windows`, regular and bold, from the site's
+// fonts/<file>-Regular.ttf and -Bold.ttf, loaded before anything is measured
+// in them.
+EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* file), {
+    await Dish.loadFace(UTF8ToString(windows), UTF8ToString(file));
+});
 // These wait for the browser: the program's stack is kept meanwhile and the
 // page goes on handling events, whose clicks it keeps for later.
 EM_ASYNC_JS(void, dish_let_events_run, (), { await Dish.letEventsRun(); });
@@ -353,6 +360,13 @@ calc::DrawingSurface& WebWindow::surface() {
 
 WebPlatform::WebPlatform(std::string title) : m_title(std::move(title)) {
     g_platform = this;
+    // The page draws the faces the windows name with their stand-ins, as the
+    // Linux build does.
+    for (const forms::StandInFace& face : forms::kStandInFaces) {
+        std::string file(face.standIn);
+        std::erase(file, ' ');
+        dish_load_face(std::string(face.windows).c_str(), file.c_str());
+    }
 }
 
 WebPlatform::~WebPlatform() {

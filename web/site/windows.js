@@ -200,10 +200,8 @@ const Dish = (() => {
     }
 
     return {
-        // Starts the program once its fonts are in, so that its labels are
-        // measured in them.
-        async start(fonts) {
-            await Promise.all(fonts.map((font) => document.fonts.load(font)));
+        // Starts the program.
+        async start() {
             await new Promise((resolve) => {
                 window.Module = {
                     noInitialRun: true,
@@ -226,6 +224,18 @@ const Dish = (() => {
             }
             document.body.dataset.started = "true";
             pump();
+        },
+
+        async loadFace(family, file) {
+            const faces = [["normal", "Regular"], ["bold", "Bold"]].map(([weight, style]) =>
+                new FontFace(family, `url("fonts/${file}-${style}.ttf")`, {weight: weight}));
+            for (const face of faces) {
+                document.fonts.add(face);
+            }
+            // A face that does not come leaves the browser's own in its place.
+            await Promise.all(faces.map((face) => face.load().catch((failure) => {
+                console.error(`${family} (${face.weight}): ${failure}`);
+            })));
         },
 
         createWindow(id, name, caption, width, height, at) {
