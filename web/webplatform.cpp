@@ -25,7 +25,7 @@ EM_JS(void, dish_create_window,
        int placed),
       {
           Dish.createWindow(id, UTF8ToString(name), UTF8ToString(caption), width, height,
-                            placed ? {left : left, top : top} : null);
+                            placed ? {left: left, top: top} : null);
       });
 EM_JS(void, dish_add_control,
       (int id, int kind, const char* name, int left, int top, int width, int height,
