@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/fileerror.h"
 #include "core/filereplace.h"
+#include "pagetext.h"
 
 #include <emscripten.h>
 
@@ -62,10 +63,7 @@ EM_JS(char*, dish_storage_read, (const char* name, int limit, int* size), {
 });
 // clang-format on
 
-struct Freed {
-    void operator()(char* text) const { std::free(text); }
-};
-using Text = std::unique_ptr<char, Freed>;
+using webui::PageText;
 
 } // namespace
 
@@ -73,7 +71,7 @@ namespace calc {
 
 void ReplaceFile(const std::string& directory, const std::string& name, std::string_view content) {
     const std::string key = FileInDirectory(directory, name);
-    if (const Text refusal{
+    if (const PageText refusal{
             dish_storage_write(key.c_str(), content.data(), static_cast<int>(content.size()))}) {
         CannotWrite(directory, name, refusal.get());
     }
@@ -83,7 +81,7 @@ std::string ReadFileStart(const std::string& directory, const std::string& name,
                           std::size_t limit) {
     const std::string key = FileInDirectory(directory, name);
     int size = 0;
-    const Text bytes{dish_storage_read(key.c_str(), static_cast<int>(limit), &size)};
+    const PageText bytes{dish_storage_read(key.c_str(), static_cast<int>(limit), &size)};
     if (size == -1) {
         throw FileNotFound(ShownPath(directory, name));
     }

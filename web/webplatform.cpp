@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "forms/captionlines.h"
 #include "forms/faces.h"
+#include "pagetext.h"
 #include "raster.h"
 
 #include <emscripten.h>
@@ -101,16 +102,6 @@ EM_ASYNC_JS(char*, dish_open_page, (const char* url),
 namespace webui {
 
 namespace {
-
-struct Freed {
-    void operator()(char* text) const { std::free(text); }
-};
-using Text = std::unique_ptr<char, Freed>;
-
-std::string Take(char* text) {
-    const Text owned{text};
-    return owned ? std::string(owned.get()) : std::string();
-}
 
 // The only platform of the program: the page's clicks come to it.
 WebPlatform* g_platform = nullptr;
@@ -418,7 +409,7 @@ void WebPlatform::deliver(int window, int kind, std::string_view control) {
 
 std::unique_ptr<forms::Picture> WebPlatform::readPicture(const std::string& path) {
     int size = 0;
-    const Text bytes{dish_fetch(path.c_str(), static_cast<int>(kPictureFileLimit), &size)};
+    const PageText bytes{dish_fetch(path.c_str(), static_cast<int>(kPictureFileLimit), &size)};
     if (size == -1) {
         throw calc::FileNotFound(path);
     }
@@ -469,7 +460,7 @@ std::string WebPlatform::programDirectory() {
 
 void WebPlatform::startProgram(const std::string& path) {
     const std::string page = path + ".html";
-    if (const Text refusal{dish_open_page(page.c_str())}) {
+    if (const PageText refusal{dish_open_page(page.c_str())}) {
         throw calc::Failure("Cannot start " + page + ": " + refusal.get());
     }
 }
