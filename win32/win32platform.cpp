@@ -391,9 +391,9 @@ Win32Window::~Win32Window() {
 namespace {
 
 // The font `f` at `dpi` from `cache`, made and kept there the first time.
-HFONT CachedFont(std::map<std::string, HFONT, std::less<>>& cache, const forms::Font& f, int dpi) {
-    std::string key = std::string(f.name) + '|' + std::to_string(f.points) + '|' +
-                      (f.bold ? "bold" : "normal") + '|' + std::to_string(f.charset);
+template <typename Key>
+HFONT CachedFont(std::map<Key, HFONT>& cache, const forms::Font& f, int dpi) {
+    Key key{std::string(f.name), f.points, f.bold, f.charset};
     const auto it = cache.find(key);
     if (it != cache.end()) {
         return it->second;

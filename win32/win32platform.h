@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace win32ui {
@@ -80,9 +81,11 @@ private:
     int m_heightTwips = 0;
     int m_clientWidth = 0; // pixels
     int m_clientHeight = 0;
-    // The fonts made so far, at the window's resolution and at 96 dpi.
-    std::map<std::string, HFONT, std::less<>> m_fontsByKey;
-    std::map<std::string, HFONT, std::less<>> m_referenceFonts;
+    // The fonts made so far, at the window's resolution and at 96 dpi, by
+    // face, points, boldness and character set.
+    using FontKey = std::tuple<std::string, double, bool, int>;
+    std::map<FontKey, HFONT> m_fontsByKey;
+    std::map<FontKey, HFONT> m_referenceFonts;
     // Every control with its table row (whose texts are the tables' own).
     std::vector<std::pair<HWND, forms::Control>> m_placed;
     std::map<HWND, LabelLayout> m_labelLayouts;

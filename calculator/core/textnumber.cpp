@@ -21,12 +21,13 @@ namespace {
 // false when it lies beyond the doubles, too large or too small to be anything
 // but zero.
 bool ReadScientific(const std::string& text, double& value) {
-#if defined(__cpp_lib_to_chars)
+#if defined(__cpp_lib_to_chars) && !defined(DISH_NUMBERS_BY_C_LIBRARY)
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec != std::errc::result_out_of_range;
 #else
-    // A C++ library without floating-point from_chars: the C library's strtod,
-    // which rounds correctly too, given the locale's decimal point.
+    // A C++ library without floating-point from_chars (or a build that does
+    // without it): the C library's strtod, which rounds correctly too, given
+    // the locale's decimal point.
     std::string local = text;
     std::replace(local.begin(), local.end(), '.', *std::localeconv()->decimal_point);
     errno = 0;
@@ -39,7 +40,7 @@ bool ReadScientific(const std::string& text, double& value) {
 // the locale: -d.ddddddddddddddde+XX.
 std::string WriteScientific(double x) {
     char buf[64];
-#if defined(__cpp_lib_to_chars)
+#if defined(__cpp_lib_to_chars) && !defined(DISH_NUMBERS_BY_C_LIBRARY)
     const auto result = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
     return std::string(buf, result.ptr);
 #else
