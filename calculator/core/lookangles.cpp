@@ -76,7 +76,20 @@ double CalcAzimuth(const SiteAngles& angles) {
     const double dL = subtract(static_cast<double>(angles.G1), static_cast<double>(angles.G2));
     const double W1 = angles.W1;
     const double q = divide(checked(std::tan(dL)), checked(std::sin(W1)));
-    return divide(multiply(add(P, checked(std::atan(q))), 180.0), P);
+    const double turn = checked(std::atan(q));
+    if (W1 >= 0.0) {
+        // North of the equator the satellite lies to the south: 180 degrees
+        // plus the arctangent, between 90 and 270.
+        return divide(multiply(add(P, turn), 180.0), P);
+    }
+    // South of it the satellite lies to the north: the arctangent alone,
+    // between 270 and 360 or 0 and 90, so that the dish points at it rather
+    // than half a turn away. A satellite due north reads 0, never -0.
+    double alfa = divide(multiply(turn, 180.0), P);
+    if (alfa < 0.0) {
+        alfa = add(alfa, 360.0);
+    }
+    return alfa == 0.0 ? 0.0 : alfa;
 }
 
 double CalcElevation(const SiteAngles& angles) {

@@ -2,9 +2,10 @@
 
 namespace calc {
 
-// Dish azimuth and elevation in degrees. ALFA is measured clockwise from north
-// and lies between 90 and 270; BETA is negative when the satellite is below
-// the horizon.
+// Dish azimuth and elevation in degrees. ALFA is measured clockwise from north,
+// toward the equator where the satellite is: between 90 and 270 for a site
+// north of the equator, and from 0 up to 90 or from 270 below 360 for one
+// south of it. BETA is negative when the satellite is below the horizon.
 struct LookAngles {
     double ALFA = 0.0;
     double BETA = 0.0;

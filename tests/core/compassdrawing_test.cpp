@@ -289,7 +289,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, AzimuthArcTest,
                                          ArcCase{"endBeyondOneTurnTurnsDown", -120, 180, 210, 30},
                                          ArcCase{"azimuth191AndAHalf", 0, 191.5f, 78.5, 270},
                                          ArcCase{"manyTurnsOfDisplacement", 720, 180, 90, 270},
-                                         ArcCase{"manyTurnsBack", -1080, 90, 180, 270}),
+                                         ArcCase{"manyTurnsBack", -1080, 90, 180, 270},
+                                         // Azimuths from a site south of the equator.
+                                         ArcCase{"westOfNorthTheLongWayRound", -20, 320, 330, 290},
+                                         ArcCase{"eastOfNorth", 0, 78.5f, 191.5, 270}),
                          [](const testing::TestParamInfo<ArcCase>& info) {
                              return info.param.name;
                          });

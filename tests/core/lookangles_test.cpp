@@ -34,8 +34,14 @@ TEST_P(LookAnglesFor, MatchToFourDecimalsAndFifteenDigits) {
         EXPECT_EQ(calc::NumberToText(r.ALFA), c.alfaText);
         EXPECT_EQ(calc::NumberToText(r.BETA), c.betaText);
     }
-    EXPECT_GT(r.ALFA, 90.0);
-    EXPECT_LT(r.ALFA, 270.0);
+    // Toward the equator: the southern half of the compass from a northern
+    // site, the northern half from a southern one.
+    if (c.siteLatDeg * 60 + c.siteLatMin > 0) {
+        EXPECT_GT(r.ALFA, 90.0);
+        EXPECT_LT(r.ALFA, 270.0);
+    } else {
+        EXPECT_TRUE(r.ALFA >= 0.0 && r.ALFA < 360.0 && !(r.ALFA > 90.0 && r.ALFA < 270.0));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,15 +64,40 @@ INSTANTIATE_TEST_SUITE_P(
                     // correctly rounded square: the last digit of BETA shows it.
                     Case{"squaresAreCorrectlyRounded", 20, 30.31, 12, 4.0, 79, 36.5, 97.1305,
                          22.1055, " 97.1305422581958", " 22.1055052622365"},
-                    Case{"southernLatitude", 35, 27.69, -30, 0, 13, 0, 140.4143, 47.2861, nullptr,
-                         nullptr},
+                    // South of the equator the satellite lies to the north.
+                    Case{"southernLatitudeWestOfNorth", 35, 27.69, -30, 0, 13, 0, 320.4143, 47.2861,
+                         " 320.414253315555", " 47.2860513888373"},
+                    Case{"sydneyEastOfNorth", 151, 12.5, -33, -52, 152, 0, 1.4204, 50.6328,
+                         " 1.42042325050153", " 50.632760471515"},
+                    Case{"southernBelowHorizon", 35, 27.69, -30, 0, -80, 0, 76.6086, -29.4115,
+                         " 76.6085750546974", "-29.41150348805"},
+                    Case{"southernDueNorth", 35, 27.69, -30, 0, 35, 27.69, 0.0, 55.0396, " 0",
+                         " 55.0395971549551"},
                     Case{"northPole", 35, 27.69, 90, 0, 13, 0, 202.4615, -8.5812, nullptr, nullptr},
                     Case{"negativeDegreesPositiveMinutes", -5, 30, 32, 48.5, 13, 0, 149.8043,
                          47.4220, nullptr, nullptr}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
 
-TEST(LookAngles, SatelliteAtSiteLongitudeIsExactlySouth) {
+TEST(LookAngles, SatelliteAtSiteLongitudeIsExactlySouthOrExactlyNorth) {
     EXPECT_EQ(calc::CalcLookAngles(35, 27.69, 32, 48.5, 35, 27.69).ALFA, 180.0);
+    const double north = calc::CalcLookAngles(35, 27.69, -30, 0, 35, 27.69).ALFA;
+    EXPECT_EQ(north, 0.0);
+    EXPECT_FALSE(std::signbit(north)) << "a negative zero would show as -0";
+}
+
+// Look angles of a spherical Earth from a textbook, to a tenth of a degree.
+TEST(LookAngles, AgreeWithTextbookFiguresInBothHemispheres) {
+    struct Figure {
+        const char* site;
+        double lonDeg, latDeg, satDeg, ALFA, BETA;
+    };
+    for (const Figure& f : {Figure{"35 N, 100 W; satellite 90 W", -100, 35, -90, 162.9, 48.0},
+                            Figure{"20 S, 30 W; satellite 30 E", -30, -20, 30, 78.83, 19.86}}) {
+        SCOPED_TRACE(f.site);
+        const calc::LookAngles r = calc::CalcLookAngles(f.lonDeg, 0, f.latDeg, 0, f.satDeg, 0);
+        EXPECT_NEAR(r.ALFA, f.ALFA, 0.1);
+        EXPECT_NEAR(r.BETA, f.BETA, 0.1);
+    }
 }
 
 TEST(LookAngles, SinglePrecisionAnglesAreUsed) {

@@ -170,6 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // 27,69 counts as 27.
                     StartCase{"commaEndsANumber", "Text2", "27,69", " 104.459289539221",
                               "-28.7732150053532", "104.459289539221,-28.7732150053532\r\n", ""},
+                    // 30 degrees south, less 48.5 minutes: the satellite to
+                    // the north-east, below the horizon.
+                    StartCase{"southOfTheEquator", "Text3", "-30", " 76.9257083564322",
+                              "-29.5836408220918", "76.9257083564322,-29.5836408220918\r\n", ""},
                     StartCase{"equator", "Text4", "-1920", " 104.466454959066", "-28.781934172025",
                               "104.466454959066,-28.781934172025\r\n", "TV: Division by zero"},
                     StartCase{"beyondSinglePrecision", "Text1", "1E41", " 104.466454959066",

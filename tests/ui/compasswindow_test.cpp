@@ -19,6 +19,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 namespace fs = std::filesystem;
 using forms::FormId;
@@ -222,6 +223,67 @@ TEST_F(CompassWindowTest, AzimuthIsRoundedDownToHalfADegree) {
     EXPECT_TRUE(cyanAlongFarHalf(image, 191.5f));
     EXPECT_TRUE(showsLabel(image, *lin1, 191.5f, " 191.5"));
 }
+
+// From a site south of the equator the azimuth points north of east-west:
+// the line turns clockwise from north by the azimuth, and the arc sweeps the
+// azimuth from the line counterclockwise back to north, the long way round
+// for a satellite west of north. Directions in degrees counterclockwise from
+// 3 o'clock.
+struct NorthernAzimuth {
+    const char* name;
+    const char* file;
+    const char* POZIA;
+    float theta;
+    const char* shown; // nullptr: the label lies below the window's edge
+    std::vector<double> onArc, offArc;
+};
+
+class CompassWindowNorthern : public CompassWindowTest,
+                              public testing::WithParamInterface<NorthernAzimuth> {};
+
+TEST_P(CompassWindowNorthern, LineArcAndLabel) {
+    const NorthernAzimuth& c = GetParam();
+    handOff(c.file);
+    pozia()->setText(c.POZIA);
+    clickStart();
+    EXPECT_TRUE(t.reporter.messages.isEmpty());
+    const QImage image = picture();
+    EXPECT_TRUE(cyanAlongFarHalf(image, c.theta));
+    const auto arcNear = [&](double degrees) {
+        const double a = degrees * calc::kCompassPi / 180;
+        return anyNear(image, 3020 + 400 * std::cos(a), 1608 - 400 * std::sin(a), 1, isBlue);
+    };
+    for (double degrees : c.onArc) {
+        EXPECT_TRUE(arcNear(degrees)) << degrees;
+    }
+    for (double degrees : c.offArc) {
+        EXPECT_FALSE(arcNear(degrees)) << degrees;
+    }
+    if (c.shown) {
+        EXPECT_TRUE(showsLabel(image, *lin1, c.theta, c.shown));
+    }
+}
+
+// Lines the main window writes for sites south of the equator: 30 degrees
+// south, 35 27.69 east, with the satellite at 13 east (west of north) or at
+// the site's own longitude (due north); 20 south, 30 west, with the satellite
+// at 30 east (east of north).
+constexpr const char* kWestOfNorth = "320.414253315555,47.2860513888373\r\n";
+constexpr const char* kEastOfNorth = "78.8297716035589,19.8653244976245\r\n";
+constexpr const char* kDueNorth = "0,55.0395971549551\r\n";
+
+const NorthernAzimuth kNorthern[] = {
+    {"westOfNorth", kWestOfNorth, "-20", 300.0f, " 320", {45, 160}, {310}},
+    {"westOfNorthNoDisplacement", kWestOfNorth, "0", 320.0f, " 320", {45, 160}, {290}},
+    {"eastOfNorth", kEastOfNorth, "-20", 58.5f, " 78.5", {250}, {45, 160}},
+    {"dueNorthHasNoArc", kDueNorth, "0", 0.0f, nullptr, {}, {45, 160, 250, 290}},
+    {"halfADegreeShorterThanAPixel", "0.5,55\r\n", "0", 0.5f, nullptr, {}, {45, 160, 250, 290}},
+};
+
+INSTANTIATE_TEST_SUITE_P(South, CompassWindowNorthern, testing::ValuesIn(kNorthern),
+                         [](const testing::TestParamInfo<NorthernAzimuth>& info) {
+                             return info.param.name;
+                         });
 
 TEST_F(CompassWindowTest, TextThatIsNoNumberMeansNoDisplacement) {
     handOff("180,40\r\n");

@@ -13,6 +13,7 @@ web_expected, which prints the tables and the hand-off bytes it writes.
 import functools
 import http.server
 import json
+import math
 import os
 import shutil
 import struct
@@ -420,6 +421,41 @@ class Compass(unittest.TestCase):
                     self.assertIn("0,0,0", text)
                 finally:
                     BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    # Azimuths from a site south of the equator, at the default displacement
+    # and at none, where the Windows build draws them: a pixel of the
+    # direction line's far half, directions (degrees counterclockwise from 3
+    # o'clock) on and off the arc's circle, and where the label's letters
+    # reach (none: below the window).
+    NORTHERN = [
+        ("west of north", "320.414253315555,47.2860513888373\r\n", "-20",
+         (262, 142), (45, 160), (310,), (270, 172)),
+        ("west of north, no displacement", "320.414253315555,47.2860513888373\r\n", "0",
+         (246, 161), (45, 160), (290,), (248, 198)),
+        ("east of north", "78.8297716035589,19.8653244976245\r\n", "-20",
+         (142, 144), (250,), (45, 160), (98, 174)),
+        ("due north: no arc", "0,55.0395971549551\r\n", "0",
+         (201, 177), (), (45, 160, 250, 290), None),
+        ("half a degree: an arc shorter than a pixel", "0.5,55\r\n", "0",
+         (201, 177), (), (45, 160, 250, 290), None),
+    ]
+
+    def test_azimuths_from_south_of_the_equator(self):
+        def on_circle(degrees):
+            a = degrees * 3.14159 / 180
+            return [round((3020 + 400 * math.cos(a)) / 15), round((1608 - 400 * math.sin(a)) / 15), 1]
+
+        for what, hand_off, displacement, line, on_arc, off_arc, label in self.NORTHERN:
+            with self.subTest(what):
+                self.draw(hand_off, displacement)
+                self.assertEqual(messages(), [])
+                self.assertIn("0,255,255", surface("LIN1", [[*line, 1]])[0], "the line")
+                for degrees in on_arc + off_arc:
+                    self.assertEqual("0,0,255" in surface("LIN1", [on_circle(degrees)])[0],
+                                     degrees in on_arc, f"the arc at {degrees} degrees")
+                if label:
+                    self.assertIn("0,0,0", surface("LIN1", [[label[0] + 15, label[1] + 6, 6]])[0],
+                                  "the label")
 
     def test_a_start_pressed_inside_the_yield_runs_there(self):
         # The dots at the ends of the axes take the colour the pen has: black
