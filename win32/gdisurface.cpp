@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace win32ui {
 
@@ -198,6 +199,13 @@ void GdiSurface::arc(float x, float y, float radius, float start, float end) {
         };
         const POINT from = along(start);
         const POINT to = along(end);
+        if (from.x == to.x && from.y == to.y &&
+            std::remainder(end - start, 2 * std::numbers::pi) > 0) {
+            // GDI draws a whole circle between equal ends; a sweep this
+            // short (less than half a turn, so less than a pixel) shows
+            // nothing.
+            return;
+        }
         const Selected pen(m_dc, CreatePen(PS_SOLID, penPixels(), foreground()));
         SetArcDirection(m_dc, AD_COUNTERCLOCKWISE);
         Arc(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1, from.x, from.y, to.x, to.y);

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -70,6 +72,65 @@ TEST_F(WholeDiagram, PenWidthsColoursDotArcAndLabelLandWhereTheyShould) {
         }
         // "alfa= 180" in black, 300 twips left of and 200 below the far end.
         EXPECT_TRUE(any(181 * scale, 20 * scale, 230 * scale, 33 * scale, kBlack));
+    }
+}
+
+// Azimuths from a site south of the equator, at the default displacement and
+// at none, at 96 dpi: the direction line's far half, the arc on its circle
+// (26.7 pixels around the centre; directions in degrees counterclockwise from
+// 3 o'clock), and the label below and left of the far end.
+TEST(NorthernAzimuth, LineArcAndLabelLandWhereTheyShould) {
+    struct Case {
+        const char* name;
+        const char* displacement;
+        float azimuth;
+        const char* text;
+        POINT onLine;
+        std::vector<double> onArc, offArc;
+        POINT label; // top left of a region the label's letters reach; x < 0: none
+    };
+    const Case cases[] = {
+        {"westOfNorth", "-20", 320.0f, " 320", {262, 142}, {45, 160}, {310}, {270, 172}},
+        {"westUndisplaced", "0", 320.0f, " 320", {246, 161}, {45, 160}, {290}, {248, 198}},
+        {"eastOfNorth", "-20", 78.5f, " 78.5", {142, 144}, {250}, {45, 160}, {98, 174}},
+        // No arc; the label lies below the window's edge.
+        {"dueNorth", "0", 0.0f, " 0", {201, 177}, {}, {45, 160, 250, 290}, {-1, -1}},
+        // An arc shorter than a pixel, whose ends round to one point.
+        {"halfADegree", "0", 0.5f, " 0.5", {201, 177}, {}, {45, 160, 250, 290}, {-1, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        win32ui::GdiSurface surface{nullptr, nullptr, 334, 221};
+        calc::ClearDiagram(surface);
+        calc::DrawCrosses(surface, c.displacement);
+        calc::DrawCentreDot(surface);
+        calc::DrawDirection(surface, c.displacement, calc::Azimuth{c.azimuth, c.text});
+        const auto any = [&](int left, int top, int right, int bottom, COLORREF colour) {
+            for (int y = top; y <= bottom; ++y) {
+                for (int x = left; x <= right; ++x) {
+                    if (surface.pixel(x, y) == colour) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        const auto arcNear = [&](double degrees) {
+            const double a = degrees * calc::kCompassPi / 180;
+            const int x = static_cast<int>(std::lround((3020 + 400 * std::cos(a)) / 15));
+            const int y = static_cast<int>(std::lround((1608 - 400 * std::sin(a)) / 15));
+            return any(x - 1, y - 1, x + 1, y + 1, kBlue);
+        };
+        EXPECT_TRUE(any(c.onLine.x - 1, c.onLine.y - 1, c.onLine.x + 1, c.onLine.y + 1, kCyan));
+        for (double degrees : c.onArc) {
+            EXPECT_TRUE(arcNear(degrees)) << degrees;
+        }
+        for (double degrees : c.offArc) {
+            EXPECT_FALSE(arcNear(degrees)) << degrees;
+        }
+        if (c.label.x >= 0) {
+            EXPECT_TRUE(any(c.label.x, c.label.y, c.label.x + 30, c.label.y + 12, kBlack));
+        }
     }
 }
 
