@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/failure.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +13,14 @@ class DrawingSurface;
 namespace forms {
 
 struct WindowTable;
+
+// A build that cannot be started: "Cannot start <path>: <reason>", the path
+// as the user knows it.
+class StartFailure : public calc::Failure {
+public:
+    StartFailure(const std::string& path, const std::string& reason)
+        : calc::Failure("Cannot start " + path + ": " + reason) {}
+};
 
 // A picture read from a file, in whatever form the platform shows it.
 class Picture {
@@ -72,7 +82,7 @@ public:
     virtual std::string programDirectory() = 0;
     // Starts the program at `path` as a process of its own, with no
     // arguments, in its normal window, in the current directory. Throws
-    // calc::Failure when it cannot.
+    // StartFailure when it cannot.
     virtual void startProgram(const std::string& path) = 0;
     // Ends the program once the running handler has returned.
     virtual void endProgram() = 0;

@@ -1,5 +1,7 @@
 #include "buildstarter.h"
 
+#include "forms/platform.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -9,9 +11,7 @@ namespace qtui {
 namespace {
 
 [[noreturn]] void cannotStart(const QString& path, const QString& reason) {
-    throw StartFailure(QStringLiteral("Cannot start %1: %2")
-                           .arg(QDir::toNativeSeparators(path), reason)
-                           .toStdString());
+    throw forms::StartFailure(QDir::toNativeSeparators(path).toStdString(), reason.toStdString());
 }
 
 } // namespace

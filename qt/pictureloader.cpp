@@ -15,23 +15,23 @@ namespace qtui {
 namespace {
 
 [[noreturn]] void notReadable(const QString& path, const QString& reason) {
-    throw calc::FileFailure(
-        QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reason).toStdString());
+    calc::PictureNotReadable(path.toStdString(), reason.toStdString());
 }
 
-// What is wrong with the file if it is a Windows bitmap: what Qt's reader
-// would not say (a header no bitmap can have, which it only calls sizeless; a
-// size beyond the limits, which it may only call unreadable; pixel rows that
-// stop early, which it fills with what it has and calls a success).
-QString bitmapProblem(const QString& path) {
+// The checks every build makes before the pixels are read: of a Windows
+// bitmap they find what Qt's reader would not say (a header no bitmap can
+// have, which it only calls sizeless; a size beyond the limits, which it may
+// only call unreadable; pixel rows that stop early, which it fills with what
+// it has and calls a success). Other formats go on to Qt's reader.
+void checkFile(const QString& path, std::uint64_t size) {
+    QByteArray header;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+    if (file.open(QIODevice::ReadOnly)) {
+        header = file.read(calc::kBitmapHeaderSize);
     }
-    const QByteArray header = file.read(54);
-    return QString::fromStdString(calc::BitmapProblem(
-        std::string_view(header.constData(), static_cast<size_t>(header.size())),
-        static_cast<std::uint64_t>(file.size())));
+    calc::CheckPictureFile(path.toStdString(),
+                           std::string_view(header.constData(), static_cast<size_t>(header.size())),
+                           size, calc::PictureFormats::AnyTheToolkitReads);
 }
 
 } // namespace
@@ -48,13 +48,7 @@ QImage ReadPicture(const QString& path) {
     if (!info.isFile()) {
         notReadable(path, QStringLiteral("not a file"));
     }
-    if (info.size() == 0) {
-        notReadable(path, QStringLiteral("the file is empty"));
-    }
-
-    if (const QString problem = bitmapProblem(path); !problem.isEmpty()) {
-        notReadable(path, problem);
-    }
+    checkFile(path, static_cast<std::uint64_t>(info.size()));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {

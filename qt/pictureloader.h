@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/bitmapheader.h"
+
 #include <QImage>
 #include <QString>
 
 namespace qtui {
 
 // Pixel memory any single read may take, in megabytes: the largest picture
-// the programs read (calc::kMaxPictureSide, calc::kMaxPicturePixels) at 32
-// bits a pixel, with room to spare.
-inline constexpr int kPictureMemoryLimitMb = 96;
+// the programs read at 32 bits a pixel, and half as much again to spare.
+inline constexpr int kPictureMemoryLimitMb =
+    static_cast<int>(calc::kMaxPicturePixelBytes * 3 / 2 / (1024 * 1024));
 
 // Sets the limit above for every picture read in the process; the
 // application does so once as it is set up.

@@ -134,12 +134,8 @@ public:
 };
 
 [[noreturn]] void NotReadable(const std::string& path, const std::string& reason) {
-    throw calc::FileFailure("Not a readable picture: " + path + " (" + reason + ")");
+    calc::PictureNotReadable(path, reason);
 }
-
-// No picture the programs read is larger than its pixels, four bytes each,
-// and its header.
-constexpr std::int64_t kPictureFileLimit = 4 * calc::kMaxPicturePixels + 64 * 1024;
 
 constexpr double kTwipsPerPixel = 15.0;
 
@@ -409,7 +405,8 @@ void WebPlatform::deliver(int window, int kind, std::string_view control) {
 
 std::unique_ptr<forms::Picture> WebPlatform::readPicture(const std::string& path) {
     int size = 0;
-    const PageText bytes{dish_fetch(path.c_str(), static_cast<int>(kPictureFileLimit), &size)};
+    const PageText bytes{
+        dish_fetch(path.c_str(), static_cast<int>(calc::kMaxPictureFileBytes), &size)};
     if (size == -1) {
         throw calc::FileNotFound(path);
     }
@@ -419,18 +416,9 @@ std::unique_ptr<forms::Picture> WebPlatform::readPicture(const std::string& path
     if (size == -3) {
         NotReadable(path, "larger than any picture the programs read");
     }
-    if (size == 0) {
-        NotReadable(path, "the file is empty");
-    }
-    const std::string_view file(bytes.get(), static_cast<std::size_t>(size));
-    if (file.substr(0, 2) != "BM") {
-        NotReadable(path, "not a Windows bitmap");
-    }
-    if (const std::string problem =
-            calc::BitmapProblem(file.substr(0, 54), static_cast<std::uint64_t>(size));
-        !problem.empty()) {
-        NotReadable(path, problem);
-    }
+    calc::CheckPictureFile(path, std::string_view(bytes.get(), static_cast<std::size_t>(size)),
+                           static_cast<std::uint64_t>(size),
+                           calc::PictureFormats::WindowsBitmapOnly);
     int width = 0;
     int height = 0;
     const int picture = dish_decode_picture(bytes.get(), size, &width, &height);
@@ -461,7 +449,7 @@ std::string WebPlatform::programDirectory() {
 void WebPlatform::startProgram(const std::string& path) {
     const std::string page = path + ".html";
     if (const PageText refusal{dish_open_page(page.c_str())}) {
-        throw calc::Failure("Cannot start " + page + ": " + refusal.get());
+        throw forms::StartFailure(page, refusal.get());
     }
 }
 

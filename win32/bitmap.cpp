@@ -11,7 +11,7 @@ namespace win32ui {
 namespace {
 
 [[noreturn]] void notReadable(const std::string& path, const std::string& reason) {
-    throw calc::FileFailure("Not a readable picture: " + path + " (" + reason + ")");
+    calc::PictureNotReadable(path, reason);
 }
 
 // Closes a file handle however the reading ends.
@@ -47,23 +47,14 @@ std::unique_ptr<Win32Picture> ReadBitmapFile(const std::string& path) {
     if (!GetFileSizeEx(file.handle, &size) || GetFileType(file.handle) != FILE_TYPE_DISK) {
         notReadable(path, "not a file");
     }
-    if (size.QuadPart == 0) {
-        notReadable(path, "the file is empty");
-    }
-    char header[54];
+    char header[calc::kBitmapHeaderSize];
     DWORD got = 0;
-    if (!ReadFile(file.handle, header, sizeof header, &got, nullptr)) {
+    if (size.QuadPart > 0 && !ReadFile(file.handle, header, sizeof header, &got, nullptr)) {
         notReadable(path, "it cannot be read");
     }
-    const std::string_view bytes(header, got);
-    if (bytes.substr(0, 2) != "BM") {
-        notReadable(path, "not a Windows bitmap");
-    }
-    if (const std::string problem =
-            calc::BitmapProblem(bytes, static_cast<std::uint64_t>(size.QuadPart));
-        !problem.empty()) {
-        notReadable(path, problem);
-    }
+    calc::CheckPictureFile(path, std::string_view(header, got),
+                           static_cast<std::uint64_t>(size.QuadPart),
+                           calc::PictureFormats::WindowsBitmapOnly);
 
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, wide.c_str(), IMAGE_BITMAP, 0, 0,
                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));

@@ -726,10 +726,10 @@ void Win32Platform::startProgram(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            throw calc::Failure("Cannot start " + path + ": the file does not exist");
+            throw forms::StartFailure(path, "the file does not exist");
         }
     } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        throw calc::Failure("Cannot start " + path + ": it is a directory");
+        throw forms::StartFailure(path, "it is a directory");
     }
     // The command line is the program's path alone, quoted for the blanks a
     // path may hold; no arguments.
@@ -741,7 +741,7 @@ void Win32Platform::startProgram(const std::string& path) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        throw calc::Failure("Cannot start " + path + ": " + SystemReason(GetLastError()));
+        throw forms::StartFailure(path, SystemReason(GetLastError()));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

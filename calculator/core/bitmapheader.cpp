@@ -111,4 +111,18 @@ std::string BitmapProblem(std::string_view header, std::uint64_t fileSize) {
     return {};
 }
 
+void CheckPictureFile(const std::string& path, std::string_view header, std::uint64_t size,
+                      PictureFormats formats) {
+    if (size == 0) {
+        PictureNotReadable(path, "the file is empty");
+    }
+    if (formats == PictureFormats::WindowsBitmapOnly && header.substr(0, 2) != "BM") {
+        PictureNotReadable(path, "not a Windows bitmap");
+    }
+    if (const std::string problem = BitmapProblem(header.substr(0, kBitmapHeaderSize), size);
+        !problem.empty()) {
+        PictureNotReadable(path, problem);
+    }
+}
+
 } // namespace calc

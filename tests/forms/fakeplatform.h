@@ -98,7 +98,7 @@ public:
     std::string programDirectory() override { return directory; }
     void startProgram(const std::string& path) override {
         if (missing.count(path)) {
-            throw calc::Failure("Cannot start " + path);
+            throw forms::StartFailure(path, "no such program");
         }
         note("start " + path);
     }

@@ -335,7 +335,7 @@ TEST_F(Launcher, EachButtonStartsItsBuildFromTheLaunchersDirectoryAndExitEnds) {
     const std::string korvel = launcher::BuildPath("/opt/dish", "\\KORVEL.EXE");
     EXPECT_EQ(platform.log,
               (Log{"create SDREVIK", "show SDREVIK", "start " + drevik, "start " + drevik, "end"}));
-    EXPECT_EQ(platform.reports, Log{"SDREVIK: Cannot start " + korvel});
+    EXPECT_EQ(platform.reports, Log{"SDREVIK: Cannot start " + korvel + ": no such program"});
 }
 
 TEST(BuildPath, ProgramNameBesideTheLauncher) {
