@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drawingsurface.h"
+#include "graphics.h"
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ namespace win32ui {
 // and pens are as many pixels wide as the program asks for at 96 dpi, scaled
 // to it. Pixels of the bitmap that nothing was drawn on show the window's
 // background.
-class GdiSurface : public calc::DrawingSurface {
+class GdiSurface : public WindowSurface {
 public:
     // Draws for `window` with `font` for text (not owned), in the button-text
     // colour until a foreground colour is set; the bitmap covers `width` x
@@ -26,12 +26,8 @@ public:
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
-    // Draws everything since the last clear again at `dpi`, with `font`, in
-    // a bitmap of at least `width` x `height` pixels.
-    void setResolution(int dpi, HFONT font, int width, int height);
-
-    // Copies the drawing onto `dc` at the client area's origin.
-    void paint(HDC dc) const;
+    void setResolution(int dpi, HFONT font, int width, int height) override;
+    void paint(HDC dc) const override;
     // The colour of the drawing's pixel at (x, y), for tests.
     COLORREF pixel(int x, int y) const;
 

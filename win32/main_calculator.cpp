@@ -13,7 +13,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const calc::LanguageTable& texts = CALCULATOR_TABLE();
-    win32ui::Win32Platform platform{std::string(texts.buildName)};
+    win32ui::Win32Platform platform{std::string(texts.buildName), win32ui::PicturesAndDrawing()};
     forms::Runtime runtime(platform);
     calculator::RegisterCalculatorWindows(runtime, texts);
     runtime.startUp(forms::FormId::TV);

@@ -1,6 +1,7 @@
 #include "win32platform.h"
 
 #include "caption.h"
+#include "core/bitmapheader.h"
 #include "core/failure.h"
 #include "text.h"
 
@@ -224,8 +225,9 @@ RECT ControlRect(const forms::Control& control, int dpi) {
 
 // --- Win32Window ---------------------------------------------------------
 
-Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& events)
-    : m_name(table.name), m_events(&events), m_dpi(ScreenDpi()) {
+Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& events,
+                         const Graphics& graphics)
+    : m_name(table.name), m_events(&events), m_dpi(ScreenDpi()), m_graphics(graphics) {
     RegisterClasses();
     m_widthTwips = table.width;
     m_heightTwips = table.height;
@@ -467,8 +469,11 @@ void Win32Window::setPicture(std::string_view name, std::unique_ptr<forms::Pictu
 
 calc::DrawingSurface& Win32Window::surface() {
     if (!m_surface) {
-        m_surface = std::make_unique<GdiSurface>(m_window, m_defaultFont, m_clientWidth,
-                                                 m_clientHeight, m_dpi);
+        if (!m_graphics.makeSurface) {
+            throw calc::Failure(m_name + " cannot draw: this program carries no drawing");
+        }
+        m_surface =
+            m_graphics.makeSurface(m_window, m_defaultFont, m_clientWidth, m_clientHeight, m_dpi);
     }
     return *m_surface;
 }
@@ -606,7 +611,8 @@ LRESULT CALLBACK MessageProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-Win32Platform::Win32Platform(std::string title) : m_title(std::move(title)) {
+Win32Platform::Win32Platform(std::string title, Graphics graphics)
+    : m_title(std::move(title)), m_graphics(graphics) {
     RegisterClasses();
     m_messages = CreateWindowExW(0, kMessageClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  ProgramInstance(), nullptr);
@@ -624,7 +630,7 @@ Win32Platform::~Win32Platform() {
 
 forms::NativeWindow* Win32Platform::createWindow(const forms::WindowTable& table,
                                                  forms::WindowEvents& events) {
-    auto window = std::make_unique<Win32Window>(table, events);
+    auto window = std::make_unique<Win32Window>(table, events, m_graphics);
     m_windows.push_back(window.get());
     return window.release();
 }
@@ -687,7 +693,10 @@ int Win32Platform::run() {
 }
 
 std::unique_ptr<forms::Picture> Win32Platform::readPicture(const std::string& path) {
-    return ReadBitmapFile(path);
+    if (!m_graphics.readPicture) {
+        calc::PictureNotReadable(path, "this program carries no picture reader");
+    }
+    return m_graphics.readPicture(path);
 }
 
 void Win32Platform::reportFailure(forms::NativeWindow* window, const std::string& message) {

@@ -4,7 +4,7 @@
 #include "caption.h"
 #include "forms/controltable.h"
 #include "forms/platform.h"
-#include "gdisurface.h"
+#include "graphics.h"
 
 #include <windows.h>
 
@@ -32,7 +32,8 @@ RECT ControlRect(const forms::Control& control, int dpi);
 // Clicks and closing from the title bar go to the runtime.
 class Win32Window final : public forms::NativeWindow {
 public:
-    Win32Window(const forms::WindowTable& table, forms::WindowEvents& events);
+    Win32Window(const forms::WindowTable& table, forms::WindowEvents& events,
+                const Graphics& graphics);
     ~Win32Window();
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
@@ -95,14 +96,16 @@ private:
     std::vector<HWND> m_tabOrder;
     HWND m_focus = nullptr; // the control that had the focus when the window was deactivated
     std::map<HWND, std::unique_ptr<Win32Picture>> m_pictures;
-    std::unique_ptr<GdiSurface> m_surface;
+    const Graphics& m_graphics;
+    std::unique_ptr<WindowSurface> m_surface;
 };
 
 // The Windows front end of the windows: failures shown in message boxes
-// titled `title`, the installation's files looked for beside the program.
+// titled `title`, the installation's files looked for beside the program,
+// pictures read and drawings made with `graphics`.
 class Win32Platform : public forms::Platform {
 public:
-    explicit Win32Platform(std::string title);
+    explicit Win32Platform(std::string title, Graphics graphics = {});
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
@@ -130,6 +133,7 @@ private:
     void releaseClosing();
 
     std::string m_title;
+    Graphics m_graphics;
     HWND m_messages = nullptr; // a message-only window: windows are freed from here
     std::vector<Win32Window*> m_windows;
     std::vector<std::unique_ptr<Win32Window>> m_closing;

@@ -130,7 +130,7 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
     for (const auto& built : WindowsOfBuilds()) {
         const forms::WindowTable& table = built.second;
         SCOPED_TRACE(std::string(table.name));
-        win32ui::Win32Platform platform("test");
+        win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
         Events events;
         auto* window = static_cast<win32ui::Win32Window*>(platform.createWindow(table, events));
         HWND top = window->handle();
@@ -218,7 +218,7 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
 // A window may be destroyed from inside one of its own clicks: it leaves the
 // screen at once and is freed when the messages are handled next.
 TEST(Window, DestroyedFromItsOwnClickGoesOnceTheClickIsOver) {
-    win32ui::Win32Platform platform("test");
+    win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
     Events events;
     auto* window = static_cast<win32ui::Win32Window*>(
         platform.createWindow(launcher::SDREVIK::Table(), events));
@@ -236,7 +236,7 @@ TEST(Window, DestroyedFromItsOwnClickGoesOnceTheClickIsOver) {
 // A text box's text goes in and out as UTF-8, and the caret goes to its
 // beginning, so that a long result shows its first digits.
 TEST(Window, TextBoxTextIsUtf8AndShowsItsBeginning) {
-    win32ui::Win32Platform platform("test");
+    win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
     Events events;
     auto* window = static_cast<win32ui::Win32Window*>(
         platform.createWindow(calculator::TV::Table(calc::RussianTable()), events));
@@ -254,7 +254,7 @@ TEST(Window, TextBoxTextIsUtf8AndShowsItsBeginning) {
 // over the window it happened in; once the box is gone the window's focused
 // control has the focus again.
 TEST(Failure, ShowsInAMessageBoxOverItsWindow) {
-    win32ui::Win32Platform platform("Drevik");
+    win32ui::Win32Platform platform("Drevik", win32ui::PicturesAndDrawing());
     Events events;
     auto* window = static_cast<win32ui::Win32Window*>(
         platform.createWindow(calculator::TV::Table(calc::RussianTable()), events));
@@ -296,7 +296,7 @@ TEST(Failure, ShowsInAMessageBoxOverItsWindow) {
 
 // Starting a program that is not there names it and says why.
 TEST(StartProgram, MissingProgramIsAFailure) {
-    win32ui::Win32Platform platform("test");
+    win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
     try {
         platform.startProgram("C:\\nowhere\\KORVEL.EXE");
         FAIL() << "no failure";
@@ -310,7 +310,7 @@ TEST(StartProgram, MissingProgramIsAFailure) {
 TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
     size_t labels = 0;
     for (const auto& [build, table] : WindowsOfBuilds()) {
-        win32ui::Win32Platform platform("test");
+        win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
         Events events;
         auto* window = static_cast<win32ui::Win32Window*>(platform.createWindow(table, events));
         for (const forms::Control& c : table.controls) {
@@ -342,7 +342,7 @@ TEST(EveryLabel, ShowsTheLinesEveryBuildShows) {
 TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
     for (const auto& [build, table] : WindowsOfBuilds()) {
         SCOPED_TRACE(std::string(build) + " " + std::string(table.name));
-        win32ui::Win32Platform platform("test");
+        win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
         Events events;
         auto* window = static_cast<win32ui::Win32Window*>(platform.createWindow(table, events));
         HWND top = window->handle();
@@ -395,7 +395,7 @@ TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
 // A picture is shown as large at every resolution as at 96 dpi: at 192 dpi
 // each of its pixels covers two by two, none of them blurred.
 TEST(PictureBox, ShowsItsPictureScaledInWholePixels) {
-    win32ui::Win32Platform platform("test");
+    win32ui::Win32Platform platform("test", win32ui::PicturesAndDrawing());
     Events events;
     auto* window = static_cast<win32ui::Win32Window*>(
         platform.createWindow(calculator::RIS123::Table(calc::EnglishTable()), events));
