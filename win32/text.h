@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "core/windowstext.h"
 
 namespace win32ui {
 
-// The program's texts and paths are UTF-8; Windows takes UTF-16.
-std::wstring Wide(std::string_view utf8);
-std::string Narrow(std::wstring_view utf16);
+// The programs' texts and paths are UTF-8; Windows takes UTF-16. The core's
+// conversion, which its file code uses too.
+using calc::Narrow;
+using calc::Wide;
 
 } // namespace win32ui

@@ -161,25 +161,6 @@ void RegisterClasses() {
     (void)registered;
 }
 
-// The system's own words for an error code, without the line break and full
-// stop it ends with.
-std::string SystemReason(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring reason = length ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' ||
-                               reason.back() == L' ' || reason.back() == L'.')) {
-        reason.pop_back();
-    }
-    if (reason.empty()) {
-        return "system error " + std::to_string(code);
-    }
-    return Narrow(reason);
-}
-
 // Failure messages are UTF-8, except where a reason came from the C runtime in
 // the ANSI code page.
 std::wstring MessageText(const std::string& message) {
@@ -249,7 +230,7 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
                     ProgramInstance(), this);
     if (!m_window) {
         throw std::runtime_error("Cannot create the window " + m_name + ": " +
-                                 SystemReason(GetLastError()));
+                                 calc::SystemText(GetLastError()));
     }
     m_defaultFont = font(forms::kSans825);
 
@@ -306,7 +287,7 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
         if (!child) {
             throw std::runtime_error("Cannot create the control " + std::string(c.name) + " of " +
-                                     m_name + ": " + SystemReason(GetLastError()));
+                                     m_name + ": " + calc::SystemText(GetLastError()));
         }
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
         if (c.kind == forms::ControlKind::Label) {
@@ -750,7 +731,7 @@ void Win32Platform::startProgram(const std::string& path) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        throw forms::StartFailure(path, SystemReason(GetLastError()));
+        throw forms::StartFailure(path, calc::SystemText(GetLastError()));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

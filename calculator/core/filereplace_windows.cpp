@@ -2,10 +2,10 @@
 
 #include "failure.h"
 #include "fileerror.h"
+#include "windowstext.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cwctype>
 
 #include <windows.h>
 
@@ -32,32 +32,6 @@ constexpr DWORD kReplacePauseMs = 10;
 // write or read the one line, so only another program's lock lasts that long.
 constexpr int kLockAttempts = 200;
 
-// The UTF-8 text as Windows' wide characters; every path goes to the system
-// in this form, so that names outside the ANSI code page work.
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          length);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                             nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                          length, nullptr, nullptr);
-    return narrow;
-}
-
 // A system error as a short phrase to follow a colon, worded like the POSIX
 // side's where the two meet; others in the system's own words, lower-cased
 // and without the closing full stop.
@@ -81,26 +55,11 @@ std::string Reason(DWORD error) {
     default:
         break;
     }
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring wide = length ? std::wstring(text, length) : std::wstring();
-    if (text) {
-        ::LocalFree(text);
+    std::string text = SystemText(error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    if (text.size() > 1 && text[1] >= 'a' && text[1] <= 'z' && text[0] >= 'A' && text[0] <= 'Z') {
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
     }
-    while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' ' ||
-                             wide.back() == L'.')) {
-        wide.pop_back();
-    }
-    if (wide.empty()) {
-        return "system error " + std::to_string(error);
-    }
-    if (wide.size() > 1 && std::iswlower(static_cast<std::wint_t>(wide[1]))) {
-        wide[0] = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(wide[0])));
-    }
-    return Narrow(wide);
+    return text;
 }
 
 // A handle closed at the end of its scope.
@@ -146,13 +105,13 @@ struct Target {
 
 std::wstring PathOf(const std::string& directory, const std::string& name) {
     if (directory.empty()) {
-        return Widen(name);
+        return Wide(name);
     }
-    std::wstring path = Widen(directory);
+    std::wstring path = Wide(directory);
     if (path.back() != L'\\' && path.back() != L'/') {
         path += L'\\';
     }
-    return path + Widen(name);
+    return path + Wide(name);
 }
 
 // Anything but a file on a disk (a directory, a device) under the name.
@@ -334,7 +293,7 @@ void ReplaceFile(const std::string& directory, const std::string& name, std::str
 }
 
 std::string AbsolutePath(const std::string& path) {
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = Wide(path);
     const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (size == 0) {
         return path;

@@ -1,8 +1,8 @@
-#include "text.h"
+#include "windowstext.h"
 
 #include <windows.h>
 
-namespace win32ui {
+namespace calc {
 
 std::wstring Wide(std::string_view utf8) {
     if (utf8.empty()) {
@@ -27,4 +27,23 @@ std::string Narrow(std::wstring_view utf16) {
     return narrow;
 }
 
-} // namespace win32ui
+std::string SystemText(unsigned long code, unsigned short language) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, language, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
+    if (buffer) {
+        LocalFree(buffer);
+    }
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                             text.back() == L'.')) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        return "system error " + std::to_string(code);
+    }
+    return Narrow(text);
+}
+
+} // namespace calc
