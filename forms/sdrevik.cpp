@@ -79,4 +79,9 @@ void SDREVIK::Command3_Click() {
     forms().end();
 }
 
+void RegisterLauncherWindow(forms::Runtime& runtime) {
+    runtime.setFactory(forms::FormId::SDREVIK,
+                       [](forms::Runtime& r) { return std::make_unique<SDREVIK>(r); });
+}
+
 } // namespace launcher

@@ -33,4 +33,7 @@ private:
 // case without the extension ("/drevik").
 std::string BuildPath(std::string_view directory, std::string_view literal);
 
+// Makes `runtime` make the launcher's window when it is loaded.
+void RegisterLauncherWindow(forms::Runtime& runtime);
+
 } // namespace launcher

@@ -45,9 +45,7 @@ int RunLauncher(int argc, char** argv) {
     SetUpApplication(QStringLiteral("START"));
     QtProgram program(QStringLiteral("START"),
                       QCoreApplication::applicationDirPath().toStdString());
-    program.forms().setFactory(forms::FormId::SDREVIK, [](forms::Runtime& runtime) {
-        return std::make_unique<launcher::SDREVIK>(runtime);
-    });
+    launcher::RegisterLauncherWindow(program.forms());
     program.forms().startUp(forms::FormId::SDREVIK);
     return QApplication::exec();
 }

@@ -6,8 +6,7 @@
 int main() {
     auto* platform = new webui::WebPlatform("START");
     auto* runtime = new forms::Runtime(*platform);
-    runtime->setFactory(forms::FormId::SDREVIK,
-                        [](forms::Runtime& r) { return std::make_unique<launcher::SDREVIK>(r); });
+    launcher::RegisterLauncherWindow(*runtime);
     runtime->startUp(forms::FormId::SDREVIK);
     return 0;
 }

@@ -1,18 +1,11 @@
 #include "forms/calculatorforms.h"
-#include "lang/language.h"
+#include "lang/buildtable.h"
 #include "win32platform.h"
 
 #include <windows.h>
 
-// One source, two builds: the build defines which language table it carries.
-#if defined(CALCULATOR_RUSSIAN)
-#define CALCULATOR_TABLE calc::RussianTable
-#else
-#define CALCULATOR_TABLE calc::EnglishTable
-#endif
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const calc::LanguageTable& texts = CALCULATOR_TABLE();
+    const calc::LanguageTable& texts = calc::BuildTable();
     win32ui::Win32Platform platform{std::string(texts.buildName), win32ui::PicturesAndDrawing()};
     forms::Runtime runtime(platform);
     calculator::RegisterCalculatorWindows(runtime, texts);

@@ -6,8 +6,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32ui::Win32Platform platform("START");
     forms::Runtime runtime(platform);
-    runtime.setFactory(forms::FormId::SDREVIK,
-                       [](forms::Runtime& r) { return std::make_unique<launcher::SDREVIK>(r); });
+    launcher::RegisterLauncherWindow(runtime);
     runtime.startUp(forms::FormId::SDREVIK);
     return platform.run();
 }

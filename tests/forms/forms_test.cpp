@@ -316,9 +316,7 @@ TEST_F(Calculator, EndingTheProgramRunsNoHandlerAfterIt) {
 class Launcher : public testing::Test {
 protected:
     void SetUp() override {
-        runtime.setFactory(FormId::SDREVIK, [](forms::Runtime& r) {
-            return std::make_unique<launcher::SDREVIK>(r);
-        });
+        launcher::RegisterLauncherWindow(runtime);
         runtime.startUp(FormId::SDREVIK);
     }
     FakePlatform platform;

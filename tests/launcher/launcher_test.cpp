@@ -36,9 +36,7 @@ protected:
         inWork.emplace(workDir.toStdString());
         platform.emplace(reporter, installDir.toStdString(), [this] { ++ends; });
         forms.emplace(*platform);
-        forms->setFactory(forms::FormId::SDREVIK, [](forms::Runtime& runtime) {
-            return std::make_unique<launcher::SDREVIK>(runtime);
-        });
+        launcher::RegisterLauncherWindow(*forms);
         forms->startUp(forms::FormId::SDREVIK);
         window = qtui::WidgetOf(forms->find(forms::FormId::SDREVIK)->window());
     }
