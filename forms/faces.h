@@ -10,16 +10,19 @@ namespace forms {
 // MS Sans Serif: its blanks are widened by 9 % of their width, which puts
 // every caption's words inside their labels and clear of the lines and boxes
 // around them. Liberation Serif has Times New Roman's metrics.
+// Windows' bitmap faces come in a few pixel sizes made for 96 dpi; at any
+// other resolution Windows draws them in their TrueType counterparts.
 struct StandInFace {
     std::string_view windows;
     std::string_view standIn;
-    double blankWidening; // a share of the stand-in's own blank
+    double blankWidening;        // a share of the stand-in's own blank
+    std::string_view trueTypeOf; // empty: the Windows face scales already
 };
 
 inline constexpr StandInFace kStandInFaces[] = {
-    {"MS Sans Serif", "Liberation Sans", 0.09},
-    {"MS Serif", "Liberation Serif", 0},
-    {"Times New Roman", "Liberation Serif", 0},
+    {"MS Sans Serif", "Liberation Sans", 0.09, "Microsoft Sans Serif"},
+    {"MS Serif", "Liberation Serif", 0, "Times New Roman"},
+    {"Times New Roman", "Liberation Serif", 0, ""},
 };
 
 // The stand-in for the Windows face `windows`; none for a face the windows

@@ -3,6 +3,7 @@
 #include "caption.h"
 #include "core/bitmapheader.h"
 #include "core/failure.h"
+#include "forms/faces.h"
 #include "text.h"
 
 #include <algorithm>
@@ -62,11 +63,9 @@ SIZE OuterSize(int width, int height, DWORD style, int dpi) {
 // counterparts draw them.
 std::wstring FaceAt(std::string_view face, int dpi) {
     if (dpi != kReferenceDpi) {
-        if (face == "MS Sans Serif") {
-            return L"Microsoft Sans Serif";
-        }
-        if (face == "MS Serif") {
-            return L"Times New Roman";
+        if (const forms::StandInFace* known = forms::StandInFor(face);
+            known && !known->trueTypeOf.empty()) {
+            return Wide(known->trueTypeOf);
         }
     }
     return Wide(face);
