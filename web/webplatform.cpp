@@ -133,10 +133,6 @@ public:
     const int id;
 };
 
-[[noreturn]] void NotReadable(const std::string& path, const std::string& reason) {
-    calc::PictureNotReadable(path, reason);
-}
-
 constexpr double kTwipsPerPixel = 15.0;
 
 double Pixels(float twips) {
@@ -411,10 +407,10 @@ std::unique_ptr<forms::Picture> WebPlatform::readPicture(const std::string& path
         throw calc::FileNotFound(path);
     }
     if (size == -2) {
-        NotReadable(path, bytes.get());
+        calc::PictureNotReadable(path, bytes.get());
     }
     if (size == -3) {
-        NotReadable(path, "larger than any picture the programs read");
+        calc::PictureNotReadable(path, "larger than any picture the programs read");
     }
     calc::CheckPictureFile(path, std::string_view(bytes.get(), static_cast<std::size_t>(size)),
                            static_cast<std::uint64_t>(size),
@@ -423,11 +419,11 @@ std::unique_ptr<forms::Picture> WebPlatform::readPicture(const std::string& path
     int height = 0;
     const int picture = dish_decode_picture(bytes.get(), size, &width, &height);
     if (picture == 0) {
-        NotReadable(path, "the browser cannot read it as a bitmap");
+        calc::PictureNotReadable(path, "the browser cannot read it as a bitmap");
     }
     auto read = std::make_unique<WebPicture>(picture);
     if (const std::string tooLarge = calc::PictureTooLarge(width, height); !tooLarge.empty()) {
-        NotReadable(path, tooLarge);
+        calc::PictureNotReadable(path, tooLarge);
     }
     return read;
 }

@@ -10,10 +10,6 @@ namespace win32ui {
 
 namespace {
 
-[[noreturn]] void notReadable(const std::string& path, const std::string& reason) {
-    calc::PictureNotReadable(path, reason);
-}
-
 // Closes a file handle however the reading ends.
 struct FileHandle {
     HANDLE handle;
@@ -33,7 +29,7 @@ std::unique_ptr<Win32Picture> ReadBitmapFile(const std::string& path) {
         throw calc::FileNotFound(path);
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        notReadable(path, "not a file");
+        calc::PictureNotReadable(path, "not a file");
     }
 
     // Read with full sharing, so that no other program is kept from the file.
@@ -41,16 +37,16 @@ std::unique_ptr<Win32Picture> ReadBitmapFile(const std::string& path) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE) {
-        notReadable(path, "it cannot be opened");
+        calc::PictureNotReadable(path, "it cannot be opened");
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.handle, &size) || GetFileType(file.handle) != FILE_TYPE_DISK) {
-        notReadable(path, "not a file");
+        calc::PictureNotReadable(path, "not a file");
     }
     char header[calc::kBitmapHeaderSize];
     DWORD got = 0;
     if (size.QuadPart > 0 && !ReadFile(file.handle, header, sizeof header, &got, nullptr)) {
-        notReadable(path, "it cannot be read");
+        calc::PictureNotReadable(path, "it cannot be read");
     }
     calc::CheckPictureFile(path, std::string_view(header, got),
                            static_cast<std::uint64_t>(size.QuadPart),
@@ -59,14 +55,14 @@ std::unique_ptr<Win32Picture> ReadBitmapFile(const std::string& path) {
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, wide.c_str(), IMAGE_BITMAP, 0, 0,
                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap) {
-        notReadable(path, "Windows cannot read it as a bitmap");
+        calc::PictureNotReadable(path, "Windows cannot read it as a bitmap");
     }
     BITMAP shape{};
     GetObjectW(bitmap, sizeof shape, &shape);
     auto picture = std::make_unique<Win32Picture>(bitmap, shape.bmWidth, std::abs(shape.bmHeight));
     if (const std::string tooLarge = calc::PictureTooLarge(picture->width, picture->height);
         !tooLarge.empty()) {
-        notReadable(path, tooLarge);
+        calc::PictureNotReadable(path, tooLarge);
     }
     return picture;
 }

@@ -1,4 +1,5 @@
 #include "core/azimuth.h"
+#include "core/bitmapbytes.h"
 #include "core/compassdrawing.h"
 #include "core/failure.h"
 #include "win32/bitmap.h"
@@ -141,24 +142,6 @@ void WriteFile(const std::string& name, const std::string& bytes) {
     std::fclose(file);
 }
 
-std::string LittleEndian(unsigned value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>(value >> (8 * i) & 0xff);
-    }
-    return out;
-}
-
-// A 24-bit bitmap header for `width` x `height` pixels, followed by `pixelBytes`
-// bytes of pixels.
-std::string Bitmap(unsigned width, unsigned height, unsigned pixelBytes) {
-    std::string bytes = "BM" + LittleEndian(54 + pixelBytes, 4) + LittleEndian(0, 4) +
-                        LittleEndian(54, 4) + LittleEndian(40, 4) + LittleEndian(width, 4) +
-                        LittleEndian(height, 4) + LittleEndian(1, 2) + LittleEndian(24, 2) +
-                        LittleEndian(0, 4) + LittleEndian(pixelBytes, 4) + std::string(16, '\0');
-    return bytes + std::string(pixelBytes, '\x7f');
-}
-
 TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
     struct Case {
         const char* file;
@@ -166,11 +149,11 @@ TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
         const char* reason; // empty: read
     };
     const Case cases[] = {
-        {"good.bmp", Bitmap(2, 2, 16), ""},
+        {"good.bmp", BitmapBytes(2, 2, 24, 16), ""},
         {"empty.bmp", "", "the file is empty"},
         {"png.bmp", "\x89PNG\r\n\x1a\n", "not a Windows bitmap"},
-        {"wide.bmp", Bitmap(9000, 1, 0), "more than 8192 on a side"},
-        {"short.bmp", Bitmap(2, 2, 8), "the file holds 62 bytes, its header needs 70"},
+        {"wide.bmp", BitmapBytes(9000, 1, 24, 0), "more than 8192 on a side"},
+        {"short.bmp", BitmapBytes(2, 2, 24, 8), "the file holds 62 bytes, its header needs 70"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
