@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,25 @@ std::vector<CaptionLine> BreakCaption(std::basic_string_view<Char> text, double 
     }
     if (lineHasWord) {
         lines.push_back({lineStart, lineEnd - lineStart});
+    }
+    return lines;
+}
+
+// The lines a label draws: its caption broken as BreakCaption breaks it,
+// where `measure` gives a piece's width in the face that draws it and each
+// blank is drawn `blankWidening` wider than that face's own (a stand-in face
+// whose blank is narrower than the face it stands in for). A caption of
+// blanks only, or none, is one line that draws nothing.
+template <class Char, class Measure>
+std::vector<CaptionLine> LabelCaptionLines(std::basic_string_view<Char> text, double width,
+                                           double blankWidening, Measure&& measure) {
+    const auto widened = [&](std::basic_string_view<Char> piece) {
+        const auto blanks = std::count(piece.begin(), piece.end(), static_cast<Char>(' '));
+        return static_cast<double>(measure(piece)) + blankWidening * static_cast<double>(blanks);
+    };
+    std::vector<CaptionLine> lines = BreakCaption(text, width, widened);
+    if (lines.empty()) {
+        lines.push_back({0, 0});
     }
     return lines;
 }

@@ -28,14 +28,10 @@ std::unique_ptr<QTextLayout> captionLayout(const QString& text, const QFont& fon
         const std::u16string_view caption(reinterpret_cast<const char16_t*>(text.utf16()),
                                           static_cast<std::size_t>(text.size()));
         const auto measure = [&](std::u16string_view piece) {
-            const QString drawn =
-                QString::fromUtf16(piece.data(), static_cast<qsizetype>(piece.size()));
-            return metrics.horizontalAdvance(drawn) + widening * drawn.count(QLatin1Char(' '));
+            return metrics.horizontalAdvance(
+                QString::fromUtf16(piece.data(), static_cast<qsizetype>(piece.size())));
         };
-        lines = forms::BreakCaption(caption, width, measure);
-        if (lines.empty()) {
-            lines.push_back({0, 0}); // blanks only: one line that draws nothing
-        }
+        lines = forms::LabelCaptionLines(caption, width, widening, measure);
     }
     if (widening != 0) {
         QTextCharFormat wider;

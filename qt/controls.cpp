@@ -1,26 +1,15 @@
 #include "controls.h"
 
 #include "caption.h"
-#include "twips.h"
 
 #include <QPainter>
 
-#include <algorithm>
-
 namespace qtui {
 
-namespace {
-
-QRect toPixels(QRect twips) {
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
-} // namespace
-
-QPushButton* makeButton(QWidget* parent, const char* name, QRect twips, const QString& caption) {
+QPushButton* makeButton(QWidget* parent, const char* name, QRect place, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(toPixels(twips));
+    button->setGeometry(place);
     // No button is a window's default; Enter presses the button that has the
     // focus, as Space does.
     button->setDefault(false);
@@ -28,14 +17,14 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect twips, const QS
     return button;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QString& text) {
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect place, const QString& text) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(toPixels(twips));
+    box->setGeometry(place);
     return box;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption) {
+QLabel* makeLabel(QWidget* parent, const char* name, QRect place, const QString& caption) {
     auto* label = new CaptionLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -45,23 +34,18 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString&
     label->setMargin(0);
     label->setIndent(0);
     label->setFocusPolicy(Qt::NoFocus);
-    label->setGeometry(toPixels(twips));
+    label->setGeometry(place);
     return label;
 }
 
-LineControl::LineControl(QWidget* parent, const char* name, QPoint fromTwips, QPoint toTwips)
+LineControl::LineControl(QWidget* parent, const char* name, QRect place, QPoint from, QPoint to)
     : QWidget(parent) {
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    const QPoint a = twipsPoint(fromTwips.x(), fromTwips.y());
-    const QPoint b = twipsPoint(toTwips.x(), toTwips.y());
-    // Both end points are covered whichever way round the line is given.
-    const QRect bounds(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                       QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-    setGeometry(bounds);
-    m_from = a - bounds.topLeft();
-    m_to = b - bounds.topLeft();
+    setGeometry(place);
+    m_from = from - place.topLeft();
+    m_to = to - place.topLeft();
     lower();
 }
 

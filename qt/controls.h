@@ -14,23 +14,24 @@ inline QString tableText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Small helpers that place a control the way the control tables give it:
-// name, position and size in twips, caption, font.
+// Small helpers that make a control the way the control tables give it:
+// name, place in pixels, caption.
 
-QPushButton* makeButton(QWidget* parent, const char* name, QRect twips, const QString& caption);
-QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QString& text);
+QPushButton* makeButton(QWidget* parent, const char* name, QRect place, const QString& caption);
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect place, const QString& text);
 // A left-aligned label that keeps the blanks of its caption and wraps it at
 // blanks where it does not fit its width, as captionLayout lays it out. It
 // takes no focus.
-QLabel* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption);
+QLabel* makeLabel(QWidget* parent, const char* name, QRect place, const QString& caption);
 
-// A line drawn on its window between two points given in twips. It lies under
-// the other controls and takes neither focus nor clicks.
+// A line drawn on its window from one end pixel to the other, in `place`,
+// which covers both. It lies under the other controls and takes neither
+// focus nor clicks.
 class LineControl : public QWidget {
     Q_OBJECT
 
 public:
-    LineControl(QWidget* parent, const char* name, QPoint fromTwips, QPoint toTwips);
+    LineControl(QWidget* parent, const char* name, QRect place, QPoint from, QPoint to);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,18 +1,15 @@
 #include "picturebox.h"
 
-#include "qt/twips.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace qtui {
 
-PictureBox::PictureBox(QWidget* parent, const char* name, QRect twips) : QWidget(parent) {
+PictureBox::PictureBox(QWidget* parent, const char* name, QRect place) : QWidget(parent) {
     setObjectName(QString::fromLatin1(name));
-    const QRect pixels = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-    move(pixels.topLeft());
+    move(place.topLeft());
     // The box neither follows its window's size nor the picture's.
-    setFixedSize(pixels.size());
+    setFixedSize(place.size());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
 }

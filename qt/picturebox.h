@@ -13,7 +13,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    PictureBox(QWidget* parent, const char* name, QRect twips);
+    PictureBox(QWidget* parent, const char* name, QRect place);
 
     // Replaces the picture shown; an empty image leaves the box empty.
     void setPicture(QImage picture);

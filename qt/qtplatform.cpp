@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "failurereporter.h"
 #include "forms/controltable.h"
+#include "forms/geometry.h"
 #include "picturebox.h"
 #include "pictureloader.h"
 #include "twips.h"
@@ -19,10 +20,6 @@ namespace {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect toQRect(const forms::TwipRect& twips) {
-    return {twips.left, twips.top, twips.width, twips.height};
 }
 
 class QtPicture : public forms::Picture {
@@ -55,7 +52,7 @@ QtWindow::QtWindow(const forms::WindowTable& table, forms::WindowEvents& events)
         QWidget* widget = nullptr;
         switch (c.kind) {
         case forms::ControlKind::Button: {
-            QPushButton* button = makeButton(parent, name, toQRect(c.place), toQString(c.text));
+            QPushButton* button = makeButton(parent, name, controlPixels(c), toQString(c.text));
             connect(button, &QPushButton::clicked, this, [this, nameText] {
                 if (m_events) {
                     m_events->clicked(nameText);
@@ -65,17 +62,19 @@ QtWindow::QtWindow(const forms::WindowTable& table, forms::WindowEvents& events)
             break;
         }
         case forms::ControlKind::TextBox:
-            widget = makeTextBox(parent, name, toQRect(c.place), toQString(c.text));
+            widget = makeTextBox(parent, name, controlPixels(c), toQString(c.text));
             break;
         case forms::ControlKind::Label:
-            widget = makeLabel(parent, name, toQRect(c.place), toQString(c.text));
+            widget = makeLabel(parent, name, controlPixels(c), toQString(c.text));
             break;
-        case forms::ControlKind::Line:
-            widget = new LineControl(parent, name, {c.place.left, c.place.top},
-                                     {c.place.width, c.place.height});
+        case forms::ControlKind::Line: {
+            const auto [from, to] = forms::LineEndPixels(c, screenDpi());
+            widget =
+                new LineControl(parent, name, controlPixels(c), {from.x, from.y}, {to.x, to.y});
             break;
+        }
         case forms::ControlKind::PictureBox:
-            widget = new PictureBox(parent, name, toQRect(c.place));
+            widget = new PictureBox(parent, name, controlPixels(c));
             widget->setFocusPolicy(Qt::StrongFocus);
             break;
         }

@@ -1,12 +1,11 @@
 #include "twips.h"
 
 #include "forms/faces.h"
+#include "forms/geometry.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <cmath>
 
 namespace qtui {
 
@@ -18,14 +17,23 @@ QString qtString(std::string_view text) {
 
 } // namespace
 
-double pixelsPerTwip() {
+double screenDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return (dpi > 0 ? dpi : 96.0) / 1440.0;
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 0;
+    return dpi > 0 ? dpi : forms::kReferenceDpi;
+}
+
+double pixelsPerTwip() {
+    return forms::Pixels(1, screenDpi());
 }
 
 int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
+    return forms::TwipsToPixels(twips, screenDpi());
+}
+
+QRect controlPixels(const forms::Control& control) {
+    const forms::PixelRect p = forms::ControlPixels(control, screenDpi());
+    return {p.left, p.top, p.width, p.height};
 }
 
 QRect twipsRect(int left, int top, int width, int height) {

@@ -5,15 +5,22 @@
 #include <QRect>
 #include <QSize>
 
+namespace forms {
+struct Control;
+}
+
 namespace qtui {
 
-// Window geometry is given in twips, 1440 to the inch, and turned into pixels
-// by the screen's logical resolution (15 twips a pixel at 96 dpi).
+// Window geometry is given in twips and turned into pixels at the screen's
+// logical resolution.
+double screenDpi();
 double pixelsPerTwip();
 int twipsToPixels(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);
 QPoint twipsPoint(int x, int y);
+// A control's place in pixels (a line's: the box covering its end pixels).
+QRect controlPixels(const forms::Control& control);
 
 // Makes the Windows faces that the windows name ("MS Sans Serif", "MS Serif",
 // "Times New Roman") resolve to installed fonts with Cyrillic, and sets the

@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "forms/captionlines.h"
 #include "forms/faces.h"
+#include "forms/geometry.h"
 #include "pagetext.h"
 #include "raster.h"
 
@@ -133,13 +134,10 @@ public:
     const int id;
 };
 
-constexpr double kTwipsPerPixel = 15.0;
+// The page lays itself out in CSS pixels, 96 of them an inch.
+constexpr double kCssDpi = forms::kReferenceDpi;
 
-double Pixels(float twips) {
-    return twips / kTwipsPerPixel;
-}
-
-// How much wider each blank is drawn than the font's own, in pixels.
+// How much wider each blank is drawn than the font's own, in CSS pixels.
 double BlankWidening(const forms::Font& font, const std::string& css) {
     const forms::StandInFace* face = forms::StandInFor(font.name);
     if (!face || face->blankWidening == 0) {
@@ -150,12 +148,8 @@ double BlankWidening(const forms::Font& font, const std::string& css) {
 
 } // namespace
 
-int TwipsToPixels(int twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 std::string CssFont(const forms::Font& font) {
-    const double pixels = font.points * 96.0 / 72.0;
+    const double pixels = forms::PointsToPixels(font.points, kCssDpi);
     char size[32];
     std::snprintf(size, sizeof size, "%.4gpx", pixels);
     return std::string(font.bold ? "bold " : "") + size + " \"" + std::string(font.name) + "\"";
@@ -185,7 +179,7 @@ CanvasSurface::CanvasSurface(int window) : m_window(window), m_scale(dish_surfac
 }
 
 double CanvasSurface::pixels(float twips) const {
-    return Pixels(twips) * m_scale;
+    return forms::Pixels(twips, kCssDpi) * m_scale;
 }
 
 void CanvasSurface::clear() {
@@ -201,7 +195,7 @@ void CanvasSurface::line(float x1, float y1, float x2, float y2, calc::Colour co
 // Dots are small (an end dot is some 7 pixels across); drawn centred on the
 // pixel grid with a whole radius, they come out round, the same on every side.
 void CanvasSurface::circle(float x, float y, float radius) {
-    const int r = static_cast<int>(std::lround(Pixels(radius))) * m_scale;
+    const int r = forms::TwipsToPixels(radius, kCssDpi) * m_scale;
     const int extent = 2 * r + pen();
     const double cx = OnGrid(pixels(x), extent);
     const double cy = OnGrid(pixels(y), extent);
@@ -247,28 +241,18 @@ void CanvasSurface::text(std::string_view text) {
 WebWindow::WebWindow(int id, const forms::WindowTable& table, forms::WindowEvents& events)
     : m_id(id), m_events(events) {
     const auto position = table.screenPosition;
-    dish_create_window(id, std::string(table.name).c_str(), std::string(table.caption).c_str(),
-                       TwipsToPixels(table.width), TwipsToPixels(table.height),
-                       position ? TwipsToPixels(position->x) : 0,
-                       position ? TwipsToPixels(position->y) : 0, position.has_value());
+    dish_create_window(
+        id, std::string(table.name).c_str(), std::string(table.caption).c_str(),
+        forms::TwipsToPixels(table.width, kCssDpi), forms::TwipsToPixels(table.height, kCssDpi),
+        position ? forms::TwipsToPixels(position->x, kCssDpi) : 0,
+        position ? forms::TwipsToPixels(position->y, kCssDpi) : 0, position.has_value());
     for (const forms::Control& control : table.controls) {
         const forms::Font& font = control.font ? *control.font : forms::kSans825;
         const std::string css = CssFont(font);
         const std::string name(control.name);
-        const forms::TwipRect& p = control.place;
-        int left = TwipsToPixels(p.left);
-        int top = TwipsToPixels(p.top);
-        int width = TwipsToPixels(p.width);
-        int height = TwipsToPixels(p.height);
-        if (control.kind == forms::ControlKind::Line) {
-            // The box that covers both end pixels.
-            left = std::min(TwipsToPixels(p.left), TwipsToPixels(p.width));
-            top = std::min(TwipsToPixels(p.top), TwipsToPixels(p.height));
-            width = std::abs(TwipsToPixels(p.width) - TwipsToPixels(p.left)) + 1;
-            height = std::abs(TwipsToPixels(p.height) - TwipsToPixels(p.top)) + 1;
-        }
-        dish_add_control(id, KindCode(control.kind), name.c_str(), left, top, width, height,
-                         std::string(control.text).c_str(), css.c_str(),
+        const forms::PixelRect place = forms::ControlPixels(control, kCssDpi);
+        dish_add_control(id, KindCode(control.kind), name.c_str(), place.left, place.top,
+                         place.width, place.height, std::string(control.text).c_str(), css.c_str(),
                          std::string(control.inside).c_str());
         if (control.kind != forms::ControlKind::Label) {
             continue;
@@ -278,18 +262,10 @@ WebWindow::WebWindow(int id, const forms::WindowTable& table, forms::WindowEvent
         const double widening = BlankWidening(font, css);
         const std::string_view caption = control.text;
         const auto measure = [&](std::string_view piece) {
-            double blanks = 0;
-            for (char c : piece) {
-                blanks += c == ' ';
-            }
-            return dish_measure(css.c_str(), piece.data(), static_cast<int>(piece.size())) +
-                   widening * blanks;
+            return dish_measure(css.c_str(), piece.data(), static_cast<int>(piece.size()));
         };
-        std::vector<forms::CaptionLine> lines = forms::BreakCaption(caption, width, measure);
-        if (lines.empty()) {
-            lines.push_back({0, 0}); // blanks only: one line that draws nothing
-        }
-        for (const forms::CaptionLine& line : lines) {
+        for (const forms::CaptionLine& line :
+             forms::LabelCaptionLines(caption, place.width, widening, measure)) {
             dish_add_label_line(id, name.c_str(), caption.data() + line.start,
                                 static_cast<int>(line.length), widening);
         }

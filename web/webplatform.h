@@ -11,9 +11,6 @@
 
 namespace webui {
 
-// Twips to CSS pixels: 96 of them an inch, 15 twips a pixel, rounded to the
-// nearest pixel.
-int TwipsToPixels(int twips);
 // A font as the page's style names it: "bold 16px \"MS Sans Serif\"".
 std::string CssFont(const forms::Font& font);
 

@@ -1,6 +1,7 @@
 #include "caption.h"
 
 #include "forms/captionlines.h"
+#include "forms/geometry.h"
 
 #include <cmath>
 #include <string_view>
@@ -47,14 +48,11 @@ std::vector<std::wstring> CaptionLines(std::wstring_view text, int width, HDC dc
         return size.cx;
     };
     std::vector<std::wstring> lines;
-    for (const forms::CaptionLine& line : forms::BreakCaption(text, width, measure)) {
+    // Windows draws the faces the windows name: no blank is widened.
+    for (const forms::CaptionLine& line : forms::LabelCaptionLines(text, width, 0, measure)) {
         lines.emplace_back(text.substr(line.start, line.length));
     }
     return lines;
-}
-
-int Scaled(int pixels, int dpi) {
-    return static_cast<int>(std::lround(pixels * static_cast<double>(dpi) / kReferenceDpi));
 }
 
 } // namespace
@@ -74,7 +72,7 @@ void DrawLabelLines(HWND label, const LabelLayout& layout, int dpi, HDC dc, cons
     int line = 0;
     for (const std::wstring& text : LabelLines(label, layout)) {
         const int count = static_cast<int>(text.size());
-        const int y = area.top + Scaled(line * lineHeight, dpi);
+        const int y = area.top + forms::ScaledFromReference(line * lineHeight, dpi);
         ++line;
         if (count == 0) {
             continue;
@@ -103,8 +101,8 @@ void DrawLabelLines(HWND label, const LabelLayout& layout, int dpi, HDC dc, cons
             const auto before = [&](const std::vector<int>& ends) {
                 return start == 0 ? 0 : ends[start - 1];
             };
-            const int left = Scaled(before(referenceEnds), dpi);
-            const int room = Scaled(referenceEnds[end - 1], dpi) - left;
+            const int left = forms::ScaledFromReference(before(referenceEnds), dpi);
+            const int room = forms::ScaledFromReference(referenceEnds[end - 1], dpi) - left;
             const int own = ownEnds[end - 1] - before(ownEnds);
             std::vector<INT> advances;
             if (own > room) {

@@ -7,11 +7,9 @@
 
 namespace win32ui {
 
-// The displays' reference resolution: captions break into lines, and their
-// letters take their places, as they do at 96 dpi, at every resolution.
-inline constexpr int kReferenceDpi = 96;
-
-// How a label's caption is laid out at every resolution: with the label's
+// How a label's caption is laid out at every resolution: as it is at the
+// reference resolution, 96 dpi, so that captions break into lines, and their
+// letters take their places, alike at every resolution. With the label's
 // font at 96 dpi (not owned) in the label's width at 96 dpi.
 struct LabelLayout {
     HFONT referenceFont = nullptr;
@@ -19,8 +17,7 @@ struct LabelLayout {
 };
 
 // The lines the label control `label` draws: its caption broken as every
-// build breaks captions, measured by `layout`. A line of blanks only is an
-// empty line.
+// build breaks captions, measured by `layout`.
 std::vector<std::wstring> LabelLines(HWND label, const LabelLayout& layout);
 
 // Draws the label control `label` at `dpi` into `dc` over `area`: each line

@@ -1,5 +1,6 @@
 #include "gdisurface.h"
 
+#include "forms/geometry.h"
 #include "text.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ void GdiSurface::setResolution(int dpi, HFONT font, int width, int height) {
 }
 
 int GdiSurface::pixels(double twips) const {
-    return static_cast<int>(std::lround(twips * m_dpi / 1440.0));
+    return forms::TwipsToPixels(twips, m_dpi);
 }
 
 void GdiSurface::record(std::function<void()> step) {
@@ -249,7 +250,7 @@ void GdiSurface::text(std::string_view text) {
 }
 
 int GdiSurface::penPixels() const {
-    return std::max(1, static_cast<int>(std::lround(m_penWidth * m_dpi / 96.0)));
+    return std::max(1, forms::ScaledFromReference(m_penWidth, m_dpi));
 }
 
 } // namespace win32ui

@@ -4,6 +4,7 @@
 #include "core/bitmapheader.h"
 #include "core/failure.h"
 #include "forms/faces.h"
+#include "forms/geometry.h"
 #include "text.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ SIZE OuterSize(int width, int height, DWORD style, int dpi) {
 // come in a few pixel sizes only, made for 96 dpi: elsewhere their TrueType
 // counterparts draw them.
 std::wstring FaceAt(std::string_view face, int dpi) {
-    if (dpi != kReferenceDpi) {
+    if (dpi != forms::kReferenceDpi) {
         if (const forms::StandInFace* known = forms::StandInFor(face);
             known && !known->trueTypeOf.empty()) {
             return Wide(known->trueTypeOf);
@@ -74,7 +75,7 @@ std::wstring FaceAt(std::string_view face, int dpi) {
 HFONT CreateFontAt(const forms::Font& f, int dpi) {
     // Points to pixels at the resolution; negative: the character height, not
     // the cell's.
-    const int height = -static_cast<int>(std::lround(f.points * dpi / 72.0));
+    const int height = -static_cast<int>(std::lround(forms::PointsToPixels(f.points, dpi)));
     return CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, FaceAt(f.name, dpi).c_str());
@@ -96,9 +97,9 @@ LRESULT CALLBACK PictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
             // 96 dpi would: whole pixels, repeated, so that it stays sharp.
             const auto* window = reinterpret_cast<const Win32Window*>(
                 GetWindowLongPtrW(GetAncestor(box, GA_ROOT), GWLP_USERDATA));
-            const int dpi = window ? window->dpi() : kReferenceDpi;
-            const int width = TwipsToPixels(picture->width * 15, dpi);
-            const int height = TwipsToPixels(picture->height * 15, dpi);
+            const int dpi = window ? window->dpi() : forms::kReferenceDpi;
+            const int width = forms::ScaledFromReference(picture->width, dpi);
+            const int height = forms::ScaledFromReference(picture->height, dpi);
             HDC source = CreateCompatibleDC(dc);
             HGDIOBJ old = SelectObject(source, picture->bitmap);
             SetStretchBltMode(dc, COLORONCOLOR);
@@ -183,26 +184,6 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-int TwipsToPixels(int twips, int dpi) {
-    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
-}
-
-RECT ControlRect(const forms::Control& control, int dpi) {
-    const forms::TwipRect& p = control.place;
-    if (control.kind == forms::ControlKind::Line) {
-        const int x1 = TwipsToPixels(p.left, dpi);
-        const int y1 = TwipsToPixels(p.top, dpi);
-        const int x2 = TwipsToPixels(p.width, dpi);
-        const int y2 = TwipsToPixels(p.height, dpi);
-        const LONG left = std::min(x1, x2);
-        const LONG top = std::min(y1, y2);
-        return {left, top, left + std::abs(x2 - x1) + 1, top + std::abs(y2 - y1) + 1};
-    }
-    const LONG left = TwipsToPixels(p.left, dpi);
-    const LONG top = TwipsToPixels(p.top, dpi);
-    return {left, top, left + TwipsToPixels(p.width, dpi), top + TwipsToPixels(p.height, dpi)};
-}
-
 // --- Win32Window ---------------------------------------------------------
 
 Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& events,
@@ -211,8 +192,8 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
     RegisterClasses();
     m_widthTwips = table.width;
     m_heightTwips = table.height;
-    m_clientWidth = TwipsToPixels(table.width, m_dpi);
-    m_clientHeight = TwipsToPixels(table.height, m_dpi);
+    m_clientWidth = forms::TwipsToPixels(table.width, m_dpi);
+    m_clientHeight = forms::TwipsToPixels(table.height, m_dpi);
     const DWORD style = kWindowStyle;
     RECT outer{0, 0, m_clientWidth, m_clientHeight};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
@@ -220,8 +201,8 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
     int y = CW_USEDEFAULT;
     if (table.screenPosition) {
         // The table places the client area; the frame lies around it.
-        x = TwipsToPixels(table.screenPosition->x, m_dpi) + outer.left;
-        y = TwipsToPixels(table.screenPosition->y, m_dpi) + outer.top;
+        x = forms::TwipsToPixels(table.screenPosition->x, m_dpi) + outer.left;
+        y = forms::TwipsToPixels(table.screenPosition->y, m_dpi) + outer.top;
     }
     // WM_NCCREATE ties the window to this object.
     CreateWindowExW(0, kWindowClass, Wide(table.caption).c_str(), style, x, y,
@@ -278,12 +259,12 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
             controlStyle |= WS_TABSTOP | WS_CLIPCHILDREN;
             break;
         }
-        const RECT place = ControlRect(c, m_dpi);
+        const forms::PixelRect place = forms::ControlPixels(c, m_dpi);
         const int id = kFirstControlId + row;
-        HWND child = CreateWindowExW(
-            exStyle, windowClass, Wide(c.text).c_str(), controlStyle, place.left, place.top,
-            place.right - place.left, place.bottom - place.top, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
+        HWND child = CreateWindowExW(exStyle, windowClass, Wide(c.text).c_str(), controlStyle,
+                                     place.left, place.top, place.width, place.height, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     ProgramInstance(), nullptr);
         if (!child) {
             throw std::runtime_error("Cannot create the control " + std::string(c.name) + " of " +
                                      m_name + ": " + calc::SystemText(GetLastError()));
@@ -291,7 +272,7 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
         if (c.kind == forms::ControlKind::Label) {
             m_labelLayouts[child] = {referenceFont(c.font ? *c.font : forms::kSans825),
-                                     TwipsToPixels(c.place.width, kReferenceDpi)};
+                                     forms::TwipsToPixels(c.place.width, forms::kReferenceDpi)};
         }
         m_placed.push_back({child, c});
         m_controls.emplace(std::string(c.name), child);
@@ -322,13 +303,13 @@ void Win32Window::setDpi(int dpi, const RECT* suggested) {
     const auto oldFonts = std::move(m_fontsByKey);
     m_fontsByKey.clear();
     m_defaultFont = font(forms::kSans825);
-    m_clientWidth = TwipsToPixels(m_widthTwips, dpi);
-    m_clientHeight = TwipsToPixels(m_heightTwips, dpi);
+    m_clientWidth = forms::TwipsToPixels(m_widthTwips, dpi);
+    m_clientHeight = forms::TwipsToPixels(m_heightTwips, dpi);
 
     for (const auto& [child, c] : m_placed) {
-        const RECT place = ControlRect(c, dpi);
-        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const forms::PixelRect place = forms::ControlPixels(c, dpi);
+        SetWindowPos(child, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
     }
     const SIZE outer = OuterSize(m_clientWidth, m_clientHeight, kWindowStyle, dpi);
@@ -401,7 +382,7 @@ std::vector<std::wstring> Win32Window::labelLines(std::string_view label) const 
 }
 
 HFONT Win32Window::referenceFont(const forms::Font& f) {
-    return CachedFont(m_referenceFonts, f, kReferenceDpi);
+    return CachedFont(m_referenceFonts, f, forms::kReferenceDpi);
 }
 
 HWND Win32Window::control(std::string_view name) const {

@@ -19,11 +19,6 @@ namespace win32ui {
 
 // The display's horizontal resolution in dots per inch.
 int ScreenDpi();
-// Twips to pixels at `dpi`, rounded to the nearest pixel (1440 twips an inch).
-int TwipsToPixels(int twips, int dpi);
-// A control's place in pixels, relative to what contains it: a line's is the
-// box covering both of its end pixels.
-RECT ControlRect(const forms::Control& control, int dpi);
 
 // A window built from its table with plain Windows controls: buttons, edit
 // boxes, statics, lines as black one-pixel statics and picture boxes of a

@@ -13,6 +13,7 @@ struct Row {
     std::string_view caption;
     double width; // in characters
     std::vector<std::string_view> lines;
+    double blankWidening = 0; // in characters
 };
 
 void PrintTo(const Row& row, std::ostream* out) {
@@ -26,7 +27,8 @@ TEST_P(BreakCaption, AtBlanksWhereTheNextWordDoesNotFit) {
     // One unit a character, so that the rows read as widths in characters.
     const auto characters = [](std::string_view piece) { return piece.size(); };
     std::vector<std::string_view> lines;
-    for (const forms::CaptionLine& line : forms::BreakCaption(row.caption, row.width, characters)) {
+    for (const forms::CaptionLine& line :
+         forms::LabelCaptionLines(row.caption, row.width, row.blankWidening, characters)) {
         lines.push_back(row.caption.substr(line.start, line.length));
     }
     EXPECT_EQ(lines, row.lines);
@@ -48,8 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
         // fit: then they are a line of their own.
         Row{"leadingBlanksKeepTheFirstWord", "   abcdef gh", 5, {"   abcdef", "gh"}},
         Row{"leadingBlanksWiderThanTheLabel", "      ab cd", 5, {"", "ab cd"}},
-        Row{"trailingBlanksDrawNothing", "ab   ", 10, {"ab"}}, Row{"blanksOnly", "   ", 10, {}},
-        Row{"empty", "", 10, {}}),
+        Row{"trailingBlanksDrawNothing", "ab   ", 10, {"ab"}},
+        // A caption of blanks only, or none, is one line that draws nothing.
+        Row{"blanksOnly", "   ", 10, {""}}, Row{"empty", "", 10, {""}},
+        // Widened blanks take their room: a line that fits with the face's
+        // own blanks breaks where they are wider.
+        Row{"ownBlanksFit", "a b c", 5, {"a b c"}},
+        Row{"widenedBlanksBreak", "a b c", 5, {"a b", "c"}, 0.5}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 } // namespace
