@@ -104,4 +104,25 @@ struct WindowTable {
 // table order. The first of them has the focus when the window opens.
 std::vector<const Control*> TabOrder(const WindowTable& table);
 
+// Where Tab (Shift+Tab: `backwards`) moves the focus among `count` controls
+// in keyboard order: to the next one round the window that
+// `canTakeFocus(index)` lets take it now. `at` is the focused control's place
+// in the order, -1 where the focus is on none of them: Tab then goes to the
+// first, Shift+Tab to the last. -1 when none can take it.
+template <class CanTakeFocus>
+int TabStep(int count, int at, bool backwards, CanTakeFocus&& canTakeFocus) {
+    int index = at;
+    for (int step = 0; step < count; ++step) {
+        if (backwards) {
+            index = index <= 0 ? count - 1 : index - 1;
+        } else {
+            index = (index + 1) % count;
+        }
+        if (canTakeFocus(index)) {
+            return index;
+        }
+    }
+    return -1;
+}
+
 } // namespace forms

@@ -123,4 +123,14 @@ void DrawLabelLines(HWND label, const LabelLayout& layout, int dpi, HDC dc, cons
     SelectObject(dc, old);
 }
 
+// A label's caption, left-aligned from its top, in its font, broken into
+// lines at blanks where it does not fit; what falls below the label is cut.
+void DrawLabel(const DRAWITEMSTRUCT& item, const LabelLayout& layout, int dpi) {
+    HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawLabelLines(item.hwndItem, layout, dpi, dc, item.rcItem);
+}
+
 } // namespace win32ui

@@ -26,4 +26,8 @@ std::vector<std::wstring> LabelLines(HWND label, const LabelLayout& layout);
 // height apart, scaled.
 void DrawLabelLines(HWND label, const LabelLayout& layout, int dpi, HDC dc, const RECT& area);
 
+// Draws an owner-drawn label whole: its background, then its lines as
+// DrawLabelLines draws them, in the system's text colour.
+void DrawLabel(const DRAWITEMSTRUCT& item, const LabelLayout& layout, int dpi);
+
 } // namespace win32ui
