@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/drawingsurface.h"
-#include "forms/controltable.h"
 #include "forms/platform.h"
+#include "webwindow.h"
 
 #include <map>
 #include <memory>
@@ -10,67 +9,6 @@
 #include <string_view>
 
 namespace webui {
-
-// A font as the page's style names it: "bold 16px \"MS Sans Serif\"".
-std::string CssFont(const forms::Font& font);
-
-// The compass drawing on a window's canvas, without smoothing, in the
-// display's own pixels: at 200 % every place and every pen width doubles.
-// The text, as the labels', is smoothed.
-class CanvasSurface final : public calc::DrawingSurface {
-public:
-    explicit CanvasSurface(int window);
-
-    void clear() override;
-    void setPenWidth(int pixels) override { m_penWidth = pixels; }
-    void setFillStyle(calc::FillStyle style) override { m_fillStyle = style; }
-    void setForeColour(calc::Colour colour) override { m_foreground = colour; }
-    void line(float x1, float y1, float x2, float y2, calc::Colour colour) override;
-    void circle(float x, float y, float radius) override;
-    void arc(float x, float y, float radius, float start, float end) override;
-    void point(float x, float y) override;
-    void setTextPosition(float x, float y) override;
-    void text(std::string_view text) override;
-
-private:
-    // Twips to the display's pixels, and a pen's width in them.
-    double pixels(float twips) const;
-    int pen() const { return m_penWidth * m_scale; }
-
-    int m_window;
-    int m_scale; // the display's pixels to a CSS pixel, a whole number
-    int m_penWidth = 1;
-    calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
-    calc::Colour m_foreground{0, 0, 0};
-    float m_textX = 0;
-    float m_textY = 0;
-};
-
-// A window inside the page, built by the page's script from its table:
-// real buttons, text inputs and labels, each with its name in `data-name`,
-// in an element whose id is the window's name.
-class WebWindow final : public forms::NativeWindow {
-public:
-    WebWindow(int id, const forms::WindowTable& table, forms::WindowEvents& events);
-    ~WebWindow();
-    WebWindow(const WebWindow&) = delete;
-    WebWindow& operator=(const WebWindow&) = delete;
-
-    void show() override;
-    void hide() override;
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view text) override;
-    void setPicture(std::string_view control, std::unique_ptr<forms::Picture> picture) override;
-    calc::DrawingSurface& surface() override;
-
-    forms::WindowEvents& events() const { return m_events; }
-
-private:
-    int m_id;
-    forms::WindowEvents& m_events;
-    std::map<std::string, std::unique_ptr<forms::Picture>, std::less<>> m_pictures;
-    std::unique_ptr<CanvasSurface> m_surface;
-};
 
 // The browser front end of the windows: failures shown in in-page message
 // boxes titled `title`, the installation's files looked for beside the page.

@@ -113,11 +113,8 @@ const Dish = (() => {
                 return;
             }
             event.preventDefault();
-            const at = order.indexOf(document.activeElement);
-            const step = event.shiftKey ? -1 : 1;
-            const next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)
-                                : (at + step + order.length) % order.length;
-            order[next].focus();
+            order[_dish_tab_step(order.length, order.indexOf(document.activeElement),
+                                 event.shiftKey ? 1 : 0)].focus();
         });
         window.root.addEventListener("focusin", (event) => {
             window.lastFocus = event.target;

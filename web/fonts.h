@@ -1,0 +1,27 @@
+#pragma once
+
+#include "forms/controltable.h"
+
+#include <string>
+#include <string_view>
+
+namespace webui {
+
+// The page lays itself out in CSS pixels, 96 of them an inch.
+inline constexpr double kCssDpi = 96;
+
+// A font as the page's style names it: "bold 16px \"MS Sans Serif\"".
+std::string CssFont(const forms::Font& font);
+
+// The width of `text` drawn in the CSS font `css`, in CSS pixels.
+double Measure(const std::string& css, std::string_view text);
+
+// How much wider each blank of `font` (`css` as the page names it) is drawn
+// than the face's own, in CSS pixels.
+double BlankWidening(const forms::Font& font, const std::string& css);
+
+// Loads the stand-in faces of the faces the windows name, regular and bold,
+// from the site's fonts/ folder, before anything is measured in them.
+void LoadFaces();
+
+} // namespace webui
