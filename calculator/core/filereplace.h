@@ -7,8 +7,8 @@
 namespace calc {
 
 // What the platform's file system is asked for, one implementation per
-// platform (filereplace_posix.cpp, filereplace_windows.cpp), chosen by the
-// build.
+// platform (filereplace_posix.cpp, filereplace_windows.cpp, and
+// filereplace_web.cpp over the browser page's storage), chosen by the build.
 
 // Replaces the file `name` in `directory` (the current directory when empty)
 // with `content`. Anything but a regular file under the name is reported at

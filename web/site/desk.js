@@ -1,0 +1,196 @@
+// The windows on the page, each an element whose id is the window's name,
+// with its title bar and its controls, each carrying its name in
+// `data-name`.
+import {canvasFor, element, nextLayer, place} from "./elements.js";
+import {kClicked, kCloseRequested, post} from "./events.js";
+import {focusShown, tabbing} from "./focus.js";
+import {pictureOf} from "./files.js";
+
+const kTitleHeight = 22;
+// The kinds of control, by the program's code for each.
+const kinds = ["button", "textbox", "label", "line", "picturebox"];
+const windows = new Map(); // the program's id of a window -> what shows it
+let cascade = 0;
+
+export function shown(id) {
+    const window = windows.get(id);
+    if (!window) {
+        throw new Error("no window " + id);
+    }
+    return window;
+}
+
+function control(id, name) {
+    const found = shown(id).controls.get(name);
+    if (!found) {
+        throw new Error("no control " + name);
+    }
+    return found;
+}
+
+function raise(window) {
+    window.root.style.zIndex = nextLayer();
+}
+
+// Moves a window by its title bar, with a mouse, a pen or a finger.
+function draggable(window, bar) {
+    bar.addEventListener("pointerdown", (event) => {
+        if (event.target.closest(".close")) {
+            return;
+        }
+        raise(window);
+        const startX = event.clientX - window.root.offsetLeft;
+        const startY = event.clientY - window.root.offsetTop;
+        bar.setPointerCapture(event.pointerId);
+        const move = (moved) => {
+            window.root.style.left = Math.max(0, moved.clientX - startX) + "px";
+            window.root.style.top = Math.max(0, moved.clientY - startY) + "px";
+        };
+        const stop = () => {
+            bar.removeEventListener("pointermove", move);
+            bar.removeEventListener("pointerup", stop);
+            bar.removeEventListener("pointercancel", stop);
+        };
+        bar.addEventListener("pointermove", move);
+        bar.addEventListener("pointerup", stop);
+        bar.addEventListener("pointercancel", stop);
+        event.preventDefault();
+    });
+}
+
+// Every window leaves the page.
+export function hideAll() {
+    for (const window of windows.values()) {
+        window.root.hidden = true;
+    }
+}
+
+export const desk = {
+    createWindow(id, name, caption, width, height, at) {
+        const root = element("div", "window", document.getElementById("desk"));
+        root.id = name;
+        root.hidden = true;
+        root.setAttribute("role", "dialog");
+        root.setAttribute("aria-label", caption);
+        const bar = element("div", "title", root);
+        element("span", "caption", bar).textContent = caption;
+        const close = element("button", "close", bar);
+        close.type = "button";
+        close.tabIndex = -1;
+        close.setAttribute("aria-label", "Close");
+        close.textContent = "\u2715";
+        const client = element("div", "client", root);
+        client.style.width = width + "px";
+        client.style.height = height + "px";
+        // The client area's top-left corner lies where the window's place
+        // says; other windows come one below and right of the one before.
+        const left = at ? at.left : 8 + 24 * (cascade % 8);
+        const top = at ? at.top - kTitleHeight : 8 + 24 * (cascade++ % 8);
+        root.style.left = left + "px";
+        root.style.top = Math.max(0, top) + "px";
+        const made = {
+            id: id, root: root, client: client, controls: new Map(), tabOrder: [],
+            surface: canvasFor(client, width, height, "surface"), lastFocus: null,
+        };
+        close.addEventListener("click", () => post(id, kCloseRequested, ""));
+        draggable(made, bar);
+        tabbing(made);
+        root.addEventListener("pointerdown", () => raise(made));
+        windows.set(id, made);
+    },
+
+    addControl(id, kind, name, left, top, width, height, text, font, inside) {
+        const window = shown(id);
+        const parent = inside ? control(id, inside) : window.client;
+        let made;
+        switch (kinds[kind]) {
+        case "button":
+            made = element("button", "button", parent);
+            made.type = "button";
+            made.textContent = text;
+            made.addEventListener("click", () => post(id, kClicked, name));
+            break;
+        case "textbox":
+            made = element("input", "textbox", parent);
+            made.type = "text";
+            made.value = text;
+            made.autocomplete = "off";
+            made.spellcheck = false;
+            break;
+        case "label":
+            made = element("div", "label", parent);
+            made.dataset.caption = text;
+            break;
+        case "line":
+            made = element("div", "line", parent);
+            break;
+        default:
+            made = element("div", "picturebox", parent);
+            made.tabIndex = 0;
+            made.picture = canvasFor(made, width, height, "picture");
+            break;
+        }
+        made.dataset.name = name;
+        made.style.font = font;
+        place(made, left, top, width, height);
+        window.controls.set(name, made);
+    },
+
+    addLabelLine(id, name, text, blankWidening) {
+        const label = control(id, name);
+        label.style.wordSpacing = blankWidening + "px";
+        element("div", "labelline", label).textContent = text;
+    },
+
+    setTabOrder(id, names) {
+        shown(id).tabOrder = names.filter((name) => name !== "");
+    },
+
+    destroyWindow(id) {
+        const window = windows.get(id);
+        if (window) {
+            window.root.remove();
+            windows.delete(id);
+        }
+    },
+
+    showWindow(id) {
+        const window = shown(id);
+        window.root.hidden = false;
+        raise(window);
+        focusShown(window);
+    },
+
+    hideWindow(id) {
+        const window = shown(id);
+        if (window.root.contains(document.activeElement)) {
+            document.activeElement.blur();
+        }
+        window.root.hidden = true;
+    },
+
+    controlText(id, name) {
+        const made = control(id, name);
+        return made.tagName === "INPUT" ? made.value
+             : made.dataset.caption !== undefined ? made.dataset.caption : made.textContent;
+    },
+
+    setControlText(id, name, text) {
+        const made = control(id, name);
+        if (made.tagName === "INPUT") {
+            made.value = text;
+            made.scrollLeft = 0; // its beginning shows
+        } else {
+            made.textContent = text;
+        }
+    },
+
+    setPicture(id, name, picture) {
+        const box = control(id, name);
+        const bitmap = pictureOf(picture);
+        const canvas = box.picture.canvas;
+        box.picture.clearRect(0, 0, canvas.width, canvas.height);
+        box.picture.drawImage(bitmap, 0, 0);
+        box.dataset.picture = bitmap.width + "x" + bitmap.height;
+    },
+};

@@ -1,0 +1,39 @@
+// The keyboard in a window: Tab and Shift+Tab step through its controls in
+// the table's keyboard order (the step itself is the program's), and the
+// focus is given back where it was when the window is shown again.
+
+// The controls that take the focus, in keyboard order, as far as they can
+// take it now.
+function focusable(window) {
+    return window.tabOrder.map((name) => window.controls.get(name))
+        .filter((made) => made && !made.disabled && made.offsetParent !== null);
+}
+
+export function tabbing(window) {
+    window.root.addEventListener("keydown", (event) => {
+        if (event.key !== "Tab" || event.ctrlKey || event.altKey || event.metaKey) {
+            return;
+        }
+        const order = focusable(window);
+        if (order.length === 0) {
+            return;
+        }
+        event.preventDefault();
+        order[_dish_tab_step(order.length, order.indexOf(document.activeElement),
+                             event.shiftKey ? 1 : 0)].focus();
+    });
+    window.root.addEventListener("focusin", (event) => {
+        window.lastFocus = event.target;
+    });
+}
+
+// A window shown again: the focus back on the control that had it, or on
+// the first one, or on its close button where it has none.
+export function focusShown(window) {
+    if (window.root.contains(document.activeElement)) {
+        return;
+    }
+    const again = window.lastFocus;
+    (again && window.root.contains(again) && again.offsetParent !== null
+        ? again : focusable(window)[0] || window.root.querySelector(".close")).focus();
+}
