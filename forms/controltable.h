@@ -34,6 +34,10 @@ inline constexpr Font kSans135Bold{"MS Sans Serif", 13.5, true};
 inline constexpr Font kSerif135Bold{"MS Serif", 13.5, true};
 inline constexpr Font kTimes12Bold{"Times New Roman", 12, true};
 
+// Every window's default font: its controls that name none, and its
+// compass drawing's text, use it.
+inline constexpr const Font& kDefaultFont = kSans825;
+
 // Twips from the top-left corner of what contains the control: left, top,
 // width and height; for a line, its two end points x1, y1, x2, y2.
 struct TwipRect {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace forms {
@@ -12,18 +13,26 @@ namespace forms {
 // around them. Liberation Serif has Times New Roman's metrics.
 // Windows' bitmap faces come in a few pixel sizes made for 96 dpi; at any
 // other resolution Windows draws them in their TrueType counterparts.
+// Where a program carries the stand-ins' font files (the site does), they
+// are <fontFile>-Regular.ttf and <fontFile>-Bold.ttf.
 struct StandInFace {
     std::string_view windows;
     std::string_view standIn;
     double blankWidening;        // a share of the stand-in's own blank
     std::string_view trueTypeOf; // empty: the Windows face scales already
+    std::string_view fontFile;
 };
 
 inline constexpr StandInFace kStandInFaces[] = {
-    {"MS Sans Serif", "Liberation Sans", 0.09, "Microsoft Sans Serif"},
-    {"MS Serif", "Liberation Serif", 0, "Times New Roman"},
-    {"Times New Roman", "Liberation Serif", 0, ""},
+    {"MS Sans Serif", "Liberation Sans", 0.09, "Microsoft Sans Serif", "LiberationSans"},
+    {"MS Serif", "Liberation Serif", 0, "Times New Roman", "LiberationSerif"},
+    {"Times New Roman", "Liberation Serif", 0, "", "LiberationSerif"},
 };
+
+// The name of the font file of `face`'s stand-in, regular or bold.
+inline std::string FontFileName(const StandInFace& face, bool bold) {
+    return std::string(face.fontFile) + (bold ? "-Bold.ttf" : "-Regular.ttf");
+}
 
 // The stand-in for the Windows face `windows`; none for a face the windows
 // do not name.

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <string>
+
 namespace qtui {
 
 namespace {
@@ -53,7 +55,8 @@ void installWindowFonts() {
     for (const forms::StandInFace& face : forms::kStandInFaces) {
         QFont::insertSubstitution(qtString(face.windows), qtString(face.standIn));
     }
-    QApplication::setFont(tableFont("MS Sans Serif", 8.25));
+    const forms::Font& font = forms::kDefaultFont;
+    QApplication::setFont(tableFont(std::string(font.name).c_str(), font.points, font.bold));
 }
 
 QFont tableFont(const char* family, double pointSize, bool bold) {

@@ -11,11 +11,10 @@
 // clang-format off
 EM_JS(double, dish_measure, (const char* font, const char* text, int length),
       { return Dish.measure(UTF8ToString(font), UTF8ToString(text, length)); });
-// The faces that stand in for `windows`, regular and bold, from the site's
-// fonts/<file>-Regular.ttf and -Bold.ttf, loaded before anything is measured
-// in them.
-EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* file), {
-    await Dish.loadFace(UTF8ToString(windows), UTF8ToString(file));
+// The faces that stand in for `windows`, regular and bold, from the font
+// files at `regular` and `bold`, loaded before anything is measured in them.
+EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* regular, const char* bold), {
+    await Dish.loadFace(UTF8ToString(windows), UTF8ToString(regular), UTF8ToString(bold));
 });
 // clang-format on
 
@@ -45,9 +44,9 @@ void LoadFaces() {
     // The page draws the faces the windows name with their stand-ins, as the
     // Linux build does.
     for (const forms::StandInFace& face : forms::kStandInFaces) {
-        std::string file(face.standIn);
-        std::erase(file, ' ');
-        dish_load_face(std::string(face.windows).c_str(), file.c_str());
+        const std::string regular = "fonts/" + forms::FontFileName(face, false);
+        const std::string bold = "fonts/" + forms::FontFileName(face, true);
+        dish_load_face(std::string(face.windows).c_str(), regular.c_str(), bold.c_str());
     }
 }
 

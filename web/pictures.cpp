@@ -2,6 +2,7 @@
 
 #include "core/bitmapheader.h"
 #include "core/failure.h"
+#include "pagecodes.h"
 #include "pagetext.h"
 
 #include <emscripten.h>
@@ -11,9 +12,9 @@
 // The page's script, as JavaScript is written.
 // clang-format off
 EM_JS(void, dish_free_picture, (int picture), { Dish.freePicture(picture); });
-// The file at `url` whole, its size in `size`; null with -1 in `size` when
-// there is none, with -2 when it cannot be read (the reason is the result),
-// with -3 when it is larger than `limit`.
+// The file at `url` whole, its size in `size`; null with kNoSuchFile in
+// `size` when there is none, with kUnreadable when it cannot be read (the
+// reason is the result), with kTooLarge when it is larger than `limit`.
 EM_ASYNC_JS(char*, dish_fetch, (const char* url, int limit, int* size),
             { return await Dish.fetchFile(UTF8ToString(url), limit, size); });
 // The picture the browser reads from `size` bytes; 0 when it cannot, with
@@ -32,13 +33,13 @@ std::unique_ptr<WebPicture> ReadPicture(const std::string& path) {
     int size = 0;
     const PageText bytes{
         dish_fetch(path.c_str(), static_cast<int>(calc::kMaxPictureFileBytes), &size)};
-    if (size == -1) {
+    if (size == kNoSuchFile) {
         throw calc::FileNotFound(path);
     }
-    if (size == -2) {
+    if (size == kUnreadable) {
         calc::PictureNotReadable(path, bytes.get());
     }
-    if (size == -3) {
+    if (size == kTooLarge) {
         calc::PictureNotReadable(path, "larger than any picture the programs read");
     }
     calc::CheckPictureFile(path, std::string_view(bytes.get(), static_cast<std::size_t>(size)),

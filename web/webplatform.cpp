@@ -1,6 +1,7 @@
 #include "webplatform.h"
 
 #include "fonts.h"
+#include "pagecodes.h"
 #include "pagetext.h"
 #include "pictures.h"
 
@@ -40,9 +41,6 @@ namespace {
 
 // The only platform of the program: the page's clicks come to it.
 WebPlatform* g_platform = nullptr;
-
-// What the page's script tells the program a window's user did.
-enum Event { kClicked = 0, kCloseRequested = 1 };
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "forms/captionlines.h"
 #include "forms/geometry.h"
+#include "pagecodes.h"
 #include "pagetext.h"
 #include "pictures.h"
 
@@ -14,10 +15,10 @@
 // clang-format off
 EM_JS(void, dish_create_window,
       (int id, const char* name, const char* caption, int width, int height, int left, int top,
-       int placed),
+       int placed, const char* font),
       {
           Dish.createWindow(id, UTF8ToString(name), UTF8ToString(caption), width, height,
-                            placed ? {left: left, top: top} : null);
+                            placed ? {left: left, top: top} : null, UTF8ToString(font));
       });
 EM_JS(void, dish_add_control,
       (int id, int kind, const char* name, int left, int top, int width, int height,
@@ -46,9 +47,6 @@ namespace webui {
 
 namespace {
 
-// What the page's script tells apart.
-enum Kind { kButton, kTextBox, kLabel, kLine, kPictureBox };
-
 int KindCode(forms::ControlKind kind) {
     switch (kind) {
     case forms::ControlKind::Button:
@@ -70,13 +68,14 @@ int KindCode(forms::ControlKind kind) {
 WebWindow::WebWindow(int id, const forms::WindowTable& table, forms::WindowEvents& events)
     : m_id(id), m_events(events) {
     const auto position = table.screenPosition;
-    dish_create_window(
-        id, std::string(table.name).c_str(), std::string(table.caption).c_str(),
-        forms::TwipsToPixels(table.width, kCssDpi), forms::TwipsToPixels(table.height, kCssDpi),
-        position ? forms::TwipsToPixels(position->x, kCssDpi) : 0,
-        position ? forms::TwipsToPixels(position->y, kCssDpi) : 0, position.has_value());
+    dish_create_window(id, std::string(table.name).c_str(), std::string(table.caption).c_str(),
+                       forms::TwipsToPixels(table.width, kCssDpi),
+                       forms::TwipsToPixels(table.height, kCssDpi),
+                       position ? forms::TwipsToPixels(position->x, kCssDpi) : 0,
+                       position ? forms::TwipsToPixels(position->y, kCssDpi) : 0,
+                       position.has_value(), CssFont(forms::kDefaultFont).c_str());
     for (const forms::Control& control : table.controls) {
-        const forms::Font& font = control.font ? *control.font : forms::kSans825;
+        const forms::Font& font = control.font ? *control.font : forms::kDefaultFont;
         const std::string css = CssFont(font);
         const std::string name(control.name);
         const forms::PixelRect place = forms::ControlPixels(control, kCssDpi);

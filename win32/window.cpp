@@ -49,7 +49,7 @@ Win32Window::Win32Window(const forms::WindowTable& table, forms::WindowEvents& e
         throw std::runtime_error("Cannot create the window " + m_name + ": " +
                                  calc::SystemText(GetLastError()));
     }
-    m_defaultFont = m_fonts->get(forms::kSans825);
+    m_defaultFont = m_fonts->get(forms::kDefaultFont);
     createControls(table);
     // A monitor of its own resolution, where Windows placed the window on one.
     const int shownDpi = WindowDpi(m_window);
@@ -116,7 +116,7 @@ void Win32Window::createControls(const forms::WindowTable& table) {
         }
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(c)), FALSE);
         if (c.kind == forms::ControlKind::Label) {
-            m_labelLayouts[child] = {m_referenceFonts.get(c.font ? *c.font : forms::kSans825),
+            m_labelLayouts[child] = {m_referenceFonts.get(c.font ? *c.font : forms::kDefaultFont),
                                      forms::TwipsToPixels(c.place.width, forms::kReferenceDpi)};
         }
         m_placed.push_back({child, c});
@@ -143,7 +143,7 @@ void Win32Window::setDpi(int dpi, const RECT* suggested) {
     // The controls still use the old fonts until they are given the new ones.
     const std::unique_ptr<FontCache> oldFonts =
         std::exchange(m_fonts, std::make_unique<FontCache>(dpi));
-    m_defaultFont = m_fonts->get(forms::kSans825);
+    m_defaultFont = m_fonts->get(forms::kDefaultFont);
     m_clientWidth = forms::TwipsToPixels(m_widthTwips, dpi);
     m_clientHeight = forms::TwipsToPixels(m_heightTwips, dpi);
 

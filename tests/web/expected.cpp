@@ -88,7 +88,7 @@ void Json(std::string& out, const forms::WindowTable& table) {
     Add(out, ",\"controls\":[");
     for (std::size_t i = 0; i < table.controls.size(); ++i) {
         const forms::Control& c = table.controls[i];
-        const forms::Font& font = c.font ? *c.font : forms::kSans825;
+        const forms::Font& font = c.font ? *c.font : forms::kDefaultFont;
         Add(out, i ? "," : "", "{\"name\":");
         Quoted(out, c.name);
         Add(out, ",\"kind\":\"", KindName(c.kind), "\",\"place\":[", c.place.left, ",", c.place.top,

@@ -175,7 +175,7 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 continue; // no text, no font
             }
             EXPECT_EQ(TextOf(control), Wide(c.text));
-            const forms::Font& expected = c.font ? *c.font : forms::kSans825;
+            const forms::Font& expected = c.font ? *c.font : forms::kDefaultFont;
             LOGFONTW font{};
             ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)),
                                    sizeof font, &font));
@@ -365,7 +365,7 @@ TEST(EveryWindow, TakesTheResolutionOfTheMonitorItMovesTo) {
                     c.kind == forms::ControlKind::PictureBox) {
                     continue;
                 }
-                const forms::Font& expected = c.font ? *c.font : forms::kSans825;
+                const forms::Font& expected = c.font ? *c.font : forms::kDefaultFont;
                 auto* font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
                 LOGFONTW described{};
                 ASSERT_TRUE(GetObjectW(font, sizeof described, &described));

@@ -2,13 +2,11 @@
 // with its title bar and its controls, each carrying its name in
 // `data-name`.
 import {canvasFor, element, nextLayer, place} from "./elements.js";
-import {kClicked, kCloseRequested, post} from "./events.js";
+import {post} from "./events.js";
 import {focusShown, tabbing} from "./focus.js";
 import {pictureOf} from "./files.js";
+import * as codes from "./pagecodes.js";
 
-const kTitleHeight = 22;
-// The kinds of control, by the program's code for each.
-const kinds = ["button", "textbox", "label", "line", "picturebox"];
 const windows = new Map(); // the program's id of a window -> what shows it
 let cascade = 0;
 
@@ -26,6 +24,10 @@ function control(id, name) {
         throw new Error("no control " + name);
     }
     return found;
+}
+
+function titleHeight() {
+    return parseFloat(getComputedStyle(document.documentElement).getPropertyValue("--title-height"));
 }
 
 function raise(window) {
@@ -66,7 +68,10 @@ export function hideAll() {
 }
 
 export const desk = {
-    createWindow(id, name, caption, width, height, at) {
+    // A window whose client area is `width` x `height` CSS pixels, its
+    // top-left corner `at` (none: where the page puts new windows), drawing
+    // in `font` where its controls name none.
+    createWindow(id, name, caption, width, height, at, font) {
         const root = element("div", "window", document.getElementById("desk"));
         root.id = name;
         root.hidden = true;
@@ -82,17 +87,18 @@ export const desk = {
         const client = element("div", "client", root);
         client.style.width = width + "px";
         client.style.height = height + "px";
+        client.style.font = font;
         // The client area's top-left corner lies where the window's place
         // says; other windows come one below and right of the one before.
         const left = at ? at.left : 8 + 24 * (cascade % 8);
-        const top = at ? at.top - kTitleHeight : 8 + 24 * (cascade++ % 8);
+        const top = at ? at.top - titleHeight() : 8 + 24 * (cascade++ % 8);
         root.style.left = left + "px";
         root.style.top = Math.max(0, top) + "px";
         const made = {
             id: id, root: root, client: client, controls: new Map(), tabOrder: [],
             surface: canvasFor(client, width, height, "surface"), lastFocus: null,
         };
-        close.addEventListener("click", () => post(id, kCloseRequested, ""));
+        close.addEventListener("click", () => post(id, codes.kCloseRequested, ""));
         draggable(made, bar);
         tabbing(made);
         root.addEventListener("pointerdown", () => raise(made));
@@ -103,25 +109,25 @@ export const desk = {
         const window = shown(id);
         const parent = inside ? control(id, inside) : window.client;
         let made;
-        switch (kinds[kind]) {
-        case "button":
+        switch (kind) {
+        case codes.kButton:
             made = element("button", "button", parent);
             made.type = "button";
             made.textContent = text;
-            made.addEventListener("click", () => post(id, kClicked, name));
+            made.addEventListener("click", () => post(id, codes.kClicked, name));
             break;
-        case "textbox":
+        case codes.kTextBox:
             made = element("input", "textbox", parent);
             made.type = "text";
             made.value = text;
             made.autocomplete = "off";
             made.spellcheck = false;
             break;
-        case "label":
+        case codes.kLabel:
             made = element("div", "label", parent);
             made.dataset.caption = text;
             break;
-        case "line":
+        case codes.kLine:
             made = element("div", "line", parent);
             break;
         default:

@@ -2,10 +2,6 @@
 // it handles one at a time, and a yield of its own takes those that come
 // meanwhile.
 
-// What a window's user did, as the program tells it apart.
-export const kClicked = 0;
-export const kCloseRequested = 1;
-
 const queue = []; // clicks and closes not yet handed to the program
 let running = false; // the program has started
 let busy = false;    // a click is being handled (perhaps waiting in a yield)

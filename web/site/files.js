@@ -2,6 +2,7 @@
 // page, fetched from its server, and the hand-off file in the site's
 // browser storage (localStorage), one entry a file, named as the file, one
 // character a byte.
+import {kNoSuchFile, kTooLarge, kUnreadable} from "./pagecodes.js";
 import {newBytes, newString} from "./strings.js";
 
 const pictures = new Map(); // the program's handle of a picture -> its bitmap
@@ -60,25 +61,25 @@ export const files = {
         try {
             answer = await fetch(url, {cache: "no-store"});
         } catch (failure) {
-            HEAP32[size >> 2] = -2;
+            HEAP32[size >> 2] = kUnreadable;
             return newString("the server cannot be reached");
         }
         if (answer.status === 404) {
-            HEAP32[size >> 2] = -1;
+            HEAP32[size >> 2] = kNoSuchFile;
             return 0;
         }
         if (!answer.ok) {
-            HEAP32[size >> 2] = -2;
+            HEAP32[size >> 2] = kUnreadable;
             return newString("the server answers " + answer.status);
         }
         const length = Number(answer.headers.get("Content-Length"));
         if (length > limit) {
-            HEAP32[size >> 2] = -3;
+            HEAP32[size >> 2] = kTooLarge;
             return 0;
         }
         const bytes = new Uint8Array(await answer.arrayBuffer());
         if (bytes.length > limit) {
-            HEAP32[size >> 2] = -3;
+            HEAP32[size >> 2] = kTooLarge;
             return 0;
         }
         HEAP32[size >> 2] = bytes.length;

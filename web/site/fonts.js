@@ -1,12 +1,12 @@
-// The faces the windows name, drawn in their stand-ins from the site's
-// fonts/ folder, and texts measured in them.
+// The faces the windows name, drawn in their stand-ins' font files, and
+// texts measured in them.
 
 const measurer = document.createElement("canvas").getContext("2d");
 
 export const fonts = {
-    async loadFace(family, file) {
-        const faces = [["normal", "Regular"], ["bold", "Bold"]].map(([weight, style]) =>
-            new FontFace(family, `url("fonts/${file}-${style}.ttf")`, {weight: weight}));
+    async loadFace(family, regular, bold) {
+        const faces = [["normal", regular], ["bold", bold]].map(([weight, file]) =>
+            new FontFace(family, `url("${file}")`, {weight: weight}));
         for (const face of faces) {
             document.fonts.add(face);
         }
