@@ -26,18 +26,15 @@ QPointF pixels(float x, float y) {
     return QPointF(x * scale, y * scale);
 }
 
-double degrees(float radians) {
+double degrees(double radians) {
     return radians * 180.0 / std::numbers::pi;
 }
 
-// A figure's centre, in pixels, moved onto the image's pixel grid: the middle
-// of a device pixel for a figure an odd number of device pixels across, a
-// pixel corner for an even one, so that a dot comes out the same on every side.
+// A figure's centre, in pixels, moved onto the image's grid of device
+// pixels.
 QPointF onGrid(QPointF centre, int deviceExtent, qreal pixelRatio) {
     const auto snap = [&](double logical) {
-        const double device = logical * pixelRatio;
-        const double placed = deviceExtent % 2 ? std::floor(device) + 0.5 : std::round(device);
-        return placed / pixelRatio;
+        return calc::OnPixelGrid(logical * pixelRatio, deviceExtent) / pixelRatio;
     };
     return {snap(centre.x()), snap(centre.y())};
 }
@@ -61,8 +58,8 @@ QImage blankImage(QSize size, qreal pixelRatio) {
 QtDrawingSurface::QtDrawingSurface(QWidget& window, QSize size)
     : m_window(window), m_image(blankImage(size, window.devicePixelRatioF())) {}
 
-QColor QtDrawingSurface::foreground() const {
-    return m_foreground.value_or(m_window.palette().color(QPalette::ButtonText));
+QColor QtDrawingSurface::colour(const calc::DrawingStep& step) const {
+    return step.colour ? toQColor(*step.colour) : m_window.palette().color(QPalette::ButtonText);
 }
 
 void QtDrawingSurface::cover(QSize size) {
@@ -99,100 +96,91 @@ void QtDrawingSurface::changed() {
     m_window.update();
 }
 
-void QtDrawingSurface::clear() {
+void QtDrawingSurface::erase() {
     m_image.fill(Qt::transparent);
-    m_textPosition = QPointF(0, 0);
     changed();
 }
 
-void QtDrawingSurface::setPenWidth(int pixels) {
-    m_penWidth = pixels;
+void QtDrawingSurface::draw(const calc::DrawingStep& step) {
+    switch (step.kind) {
+    case calc::DrawingStep::Kind::Line:
+        drawLine(step);
+        break;
+    case calc::DrawingStep::Kind::Circle:
+        drawCircle(step);
+        break;
+    case calc::DrawingStep::Kind::Arc:
+        drawArc(step);
+        break;
+    case calc::DrawingStep::Kind::Point:
+        drawPoint(step);
+        break;
+    case calc::DrawingStep::Kind::Text:
+        drawText(step);
+        break;
+    }
+    changed();
 }
 
-void QtDrawingSurface::setFillStyle(calc::FillStyle style) {
-    m_fillStyle = style;
-}
-
-void QtDrawingSurface::setForeColour(calc::Colour colour) {
-    m_foreground = toQColor(colour);
-}
-
-void QtDrawingSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
-    const QPointF from = pixels(x1, y1);
-    const QPointF to = pixels(x2, y2);
+void QtDrawingSurface::drawLine(const calc::DrawingStep& step) {
+    const QPointF from = pixels(step.x, step.y);
+    const QPointF to = pixels(step.x2, step.y2);
     QPainter painter;
-    begin(painter, around(QRectF(from, to).normalized(), m_penWidth));
-    painter.setPen(QPen(toQColor(colour), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    begin(painter, around(QRectF(from, to).normalized(), step.penWidth));
+    painter.setPen(QPen(colour(step), step.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(from, to);
-    changed();
 }
 
 // Dots are small (an end dot is some 7 pixels across); drawn centred on the
 // pixel grid with a whole radius, they come out round, the same on every side.
-void QtDrawingSurface::circle(float x, float y, float radius) {
+void QtDrawingSurface::drawCircle(const calc::DrawingStep& step) {
     const qreal ratio = m_image.devicePixelRatio();
-    const int deviceRadius = static_cast<int>(std::lround(radius * pixelsPerTwip() * ratio));
-    const int deviceExtent = 2 * deviceRadius + static_cast<int>(std::lround(m_penWidth * ratio));
+    const int deviceRadius = static_cast<int>(std::lround(step.radius * pixelsPerTwip() * ratio));
+    const int deviceExtent =
+        2 * deviceRadius + static_cast<int>(std::lround(step.penWidth * ratio));
     const double r = deviceRadius / ratio;
-    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
+    const QPointF centre = onGrid(pixels(step.x, step.y), deviceExtent, ratio);
     QPainter painter;
-    begin(painter, around(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), m_penWidth));
-    painter.setPen(QPen(foreground(), m_penWidth));
-    painter.setBrush(m_fillStyle == calc::FillStyle::Solid ? QBrush(Qt::black) : QBrush());
+    begin(painter, around(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), step.penWidth));
+    painter.setPen(QPen(colour(step), step.penWidth));
+    painter.setBrush(step.filled ? QBrush(Qt::black) : QBrush());
     painter.drawEllipse(centre, r, r);
-    changed();
 }
 
-void QtDrawingSurface::arc(float x, float y, float radius, float start, float end) {
-    double sweep = degrees(end) - degrees(start);
-    if (sweep < 0) {
-        sweep += 360.0;
-    }
-    if (sweep == 0) {
-        // Start and end coincide only for an azimuth of 0: nothing to mark.
-        return;
-    }
-    const double r = radius * pixelsPerTwip();
-    const QPointF centre = pixels(x, y);
+void QtDrawingSurface::drawArc(const calc::DrawingStep& step) {
+    const double r = step.radius * pixelsPerTwip();
+    const QPointF centre = pixels(step.x, step.y);
     const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     QPainter painter;
-    begin(painter, around(bounds, m_penWidth));
-    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    begin(painter, around(bounds, step.penWidth));
+    painter.setPen(QPen(colour(step), step.penWidth, Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     // Qt counts arcs in sixteenths of a degree, counterclockwise from 3 o'clock.
-    painter.drawArc(bounds, qRound(degrees(start) * 16), qRound(sweep * 16));
-    changed();
+    painter.drawArc(bounds, qRound(degrees(step.start) * 16), qRound(degrees(step.sweep) * 16));
 }
 
-void QtDrawingSurface::point(float x, float y) {
+void QtDrawingSurface::drawPoint(const calc::DrawingStep& step) {
     const qreal ratio = m_image.devicePixelRatio();
-    const int deviceExtent = static_cast<int>(std::lround(m_penWidth * ratio));
-    const QPointF centre = onGrid(pixels(x, y), deviceExtent, ratio);
+    const int deviceExtent = static_cast<int>(std::lround(step.penWidth * ratio));
+    const QPointF centre = onGrid(pixels(step.x, step.y), deviceExtent, ratio);
     QPainter painter;
-    begin(painter, around(QRectF(centre, centre), m_penWidth));
-    painter.setPen(QPen(foreground(), m_penWidth, Qt::SolidLine, Qt::RoundCap));
+    begin(painter, around(QRectF(centre, centre), step.penWidth));
+    painter.setPen(QPen(colour(step), step.penWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawPoint(centre);
-    changed();
-}
-
-void QtDrawingSurface::setTextPosition(float x, float y) {
-    m_textPosition = QPointF(x, y);
 }
 
 // Text is drawn as the window's labels draw theirs: laid out in the window's
 // font for the window, smoothed, and starting on a whole pixel.
-void QtDrawingSurface::text(std::string_view text) {
+void QtDrawingSurface::drawText(const calc::DrawingStep& step) {
     const auto layout =
-        captionLayout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                      m_window.font(), &m_window, -1);
-    const QPointF position = pixels(m_textPosition.x(), m_textPosition.y());
+        captionLayout(QString::fromStdString(step.text), m_window.font(), &m_window, -1);
+    const QPointF position = pixels(step.x, step.y);
     const QPointF topLeft(std::round(position.x()), std::round(position.y()));
     QPainter painter;
     begin(painter, around(layout->boundingRect().translated(topLeft), 0));
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setPen(foreground());
+    painter.setPen(colour(step));
     layout->draw(&painter, topLeft);
-    changed();
 }
 
 } // namespace qtui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drawingsurface.h"
+#include "core/recordedsurface.h"
 
 #include <QColor>
 #include <QFont>
@@ -21,7 +21,7 @@ namespace qtui {
 // logical resolution. The drawing stays in the image until it is cleared, so
 // covering or resizing the window does not lose it, and enlarging the window
 // shows the whole of it.
-class QtDrawingSurface : public calc::DrawingSurface {
+class QtDrawingSurface : public calc::RecordedSurface {
 public:
     // Draws for `window`: its font for text, and its button-text colour until
     // a foreground colour is set. The image covers `size` (pixels) to begin
@@ -31,31 +31,26 @@ public:
 
     const QImage& image() const { return m_image; }
 
-    void clear() override;
-    void setPenWidth(int pixels) override;
-    void setFillStyle(calc::FillStyle style) override;
-    void setForeColour(calc::Colour colour) override;
-    void line(float x1, float y1, float x2, float y2, calc::Colour colour) override;
-    void circle(float x, float y, float radius) override;
-    void arc(float x, float y, float radius, float start, float end) override;
-    void point(float x, float y) override;
-    void setTextPosition(float x, float y) override;
-    void text(std::string_view text) override;
-
 private:
+    void erase() override;
+    void draw(const calc::DrawingStep& step) override;
+    void drawLine(const calc::DrawingStep& step);
+    void drawCircle(const calc::DrawingStep& step);
+    void drawArc(const calc::DrawingStep& step);
+    void drawPoint(const calc::DrawingStep& step);
+    void drawText(const calc::DrawingStep& step);
+
     // Grows the image to cover `size` (pixels), keeping what is drawn; never
     // shrinks it.
     void cover(QSize size);
     void begin(QPainter& painter, const QRectF& reach);
-    QColor foreground() const;
+    // The step's colour, or the window's button-text colour where none was
+    // set.
+    QColor colour(const calc::DrawingStep& step) const;
     void changed();
 
     QWidget& m_window;
     QImage m_image;
-    std::optional<QColor> m_foreground;
-    int m_penWidth = 1;
-    calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
-    QPointF m_textPosition; // twips
 };
 
 } // namespace qtui

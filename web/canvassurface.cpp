@@ -7,7 +7,6 @@
 #include <emscripten.h>
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 // The page's script, as JavaScript is written.
@@ -49,58 +48,47 @@ double CanvasSurface::pixels(float twips) const {
     return forms::Pixels(twips, kCssDpi) * m_scale;
 }
 
-void CanvasSurface::clear() {
+void CanvasSurface::erase() {
     dish_clear(m_window);
-    m_textX = 0;
-    m_textY = 0;
 }
 
-void CanvasSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
-    Fill(m_window, LineSpans(pixels(x1), pixels(y1), pixels(x2), pixels(y2), pen()), colour);
-}
-
-// Dots are small (an end dot is some 7 pixels across); drawn centred on the
-// pixel grid with a whole radius, they come out round, the same on every side.
-void CanvasSurface::circle(float x, float y, float radius) {
-    const int r = forms::TwipsToPixels(radius, kCssDpi) * m_scale;
-    const int extent = 2 * r + pen();
-    const double cx = OnGrid(pixels(x), extent);
-    const double cy = OnGrid(pixels(y), extent);
-    if (m_fillStyle == calc::FillStyle::Solid) {
-        Fill(m_window, DiscSpans(cx, cy, r), calc::Colour{0, 0, 0});
+void CanvasSurface::draw(const calc::DrawingStep& step) {
+    const calc::Colour colour = step.colour.value_or(calc::Colour{0, 0, 0});
+    const double x = pixels(step.x);
+    const double y = pixels(step.y);
+    const int pen = this->pen(step);
+    switch (step.kind) {
+    case calc::DrawingStep::Kind::Line:
+        Fill(m_window, LineSpans(x, y, pixels(step.x2), pixels(step.y2), pen), colour);
+        break;
+    case calc::DrawingStep::Kind::Circle: {
+        // Dots are small (an end dot is some 7 pixels across); drawn centred
+        // on the pixel grid with a whole radius, they come out round, the
+        // same on every side.
+        const int r = forms::TwipsToPixels(step.radius, kCssDpi) * m_scale;
+        const int extent = 2 * r + pen;
+        const double cx = calc::OnPixelGrid(x, extent);
+        const double cy = calc::OnPixelGrid(y, extent);
+        if (step.filled) {
+            Fill(m_window, DiscSpans(cx, cy, r), calc::Colour{0, 0, 0});
+        }
+        Fill(m_window, RingSpans(cx, cy, r, pen), colour);
+        break;
     }
-    Fill(m_window, RingSpans(cx, cy, r, pen()), m_foreground);
-}
-
-void CanvasSurface::arc(float x, float y, float radius, float start, float end) {
-    double sweep = static_cast<double>(end) - start;
-    if (sweep < 0) {
-        sweep += 2 * std::numbers::pi;
+    case calc::DrawingStep::Kind::Arc:
+        Fill(m_window, RingSpans(x, y, pixels(step.radius), pen, Sweep{step.start, step.sweep}),
+             colour);
+        break;
+    case calc::DrawingStep::Kind::Point:
+        Fill(m_window, DiscSpans(calc::OnPixelGrid(x, pen), calc::OnPixelGrid(y, pen), pen / 2.0),
+             colour);
+        break;
+    case calc::DrawingStep::Kind::Text:
+        // At a whole pixel of the display, in CSS pixels.
+        dish_draw_text(m_window, std::round(x) / m_scale, std::round(y) / m_scale, step.text.data(),
+                       static_cast<int>(step.text.size()), colour.red, colour.green, colour.blue);
+        break;
     }
-    if (sweep == 0) {
-        // Start and end coincide only for an azimuth of 0: nothing to mark.
-        return;
-    }
-    Fill(m_window, RingSpans(pixels(x), pixels(y), pixels(radius), pen(), Sweep{start, sweep}),
-         m_foreground);
-}
-
-void CanvasSurface::point(float x, float y) {
-    Fill(m_window, DiscSpans(OnGrid(pixels(x), pen()), OnGrid(pixels(y), pen()), pen() / 2.0),
-         m_foreground);
-}
-
-void CanvasSurface::setTextPosition(float x, float y) {
-    m_textX = x;
-    m_textY = y;
-}
-
-void CanvasSurface::text(std::string_view text) {
-    // At a whole pixel of the display, in CSS pixels.
-    dish_draw_text(m_window, std::round(pixels(m_textX)) / m_scale,
-                   std::round(pixels(m_textY)) / m_scale, text.data(),
-                   static_cast<int>(text.size()), m_foreground.red, m_foreground.green,
-                   m_foreground.blue);
 }
 
 } // namespace webui

@@ -82,8 +82,4 @@ std::vector<Span> DiscSpans(double x, double y, double radius) {
                  [&](double px, double py) { return std::hypot(px - x, py - y) < radius; });
 }
 
-double OnGrid(double centre, int extent) {
-    return extent % 2 ? std::floor(centre) + 0.5 : std::round(centre);
-}
-
 } // namespace webui

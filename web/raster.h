@@ -37,9 +37,4 @@ std::vector<Span> RingSpans(double x, double y, double radius, double width,
 // A filled disc.
 std::vector<Span> DiscSpans(double x, double y, double radius);
 
-// A figure's centre moved onto the pixel grid: the middle of a pixel for a
-// figure an odd number of pixels across, a pixel corner for an even one, so
-// that a dot comes out the same on every side.
-double OnGrid(double centre, int extent);
-
 } // namespace webui

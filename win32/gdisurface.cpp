@@ -83,22 +83,11 @@ void GdiSurface::setResolution(int dpi, HFONT font, int width, int height) {
     m_dpi = dpi;
     m_font = font;
     makeBitmap(width, height);
-    fill();
-    // The first step is the last clear's, which sets the drawing state.
-    for (const auto& step : m_steps) {
-        step();
-    }
-    changed();
+    redraw();
 }
 
 int GdiSurface::pixels(double twips) const {
     return forms::TwipsToPixels(twips, m_dpi);
-}
-
-void GdiSurface::record(std::function<void()> step) {
-    step();
-    m_steps.push_back(std::move(step));
-    changed();
 }
 
 void GdiSurface::paint(HDC dc) const {
@@ -109,148 +98,92 @@ COLORREF GdiSurface::pixel(int x, int y) const {
     return GetPixel(m_dc, x, y);
 }
 
-COLORREF GdiSurface::foreground() const {
-    return m_hasForeground ? m_foreground : GetSysColor(COLOR_BTNTEXT);
-}
-
 void GdiSurface::changed() {
     if (m_window) {
         InvalidateRect(m_window, nullptr, FALSE);
     }
 }
 
-void GdiSurface::fill() {
+void GdiSurface::erase() {
     const RECT all{0, 0, m_width, m_height};
     FillRect(m_dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    changed();
 }
 
-// The drawing state (pen, fill, colour) outlives a clear, as it does on
-// every build: it is the first step of the new drawing.
-void GdiSurface::clear() {
-    m_steps.clear();
-    fill();
-    const int penWidth = m_penWidth;
-    const calc::FillStyle fillStyle = m_fillStyle;
-    const bool hasForeground = m_hasForeground;
-    const COLORREF foreground = m_foreground;
-    record([this, penWidth, fillStyle, hasForeground, foreground] {
-        m_penWidth = penWidth;
-        m_fillStyle = fillStyle;
-        m_hasForeground = hasForeground;
-        m_foreground = foreground;
-        m_textX = m_textY = 0;
-    });
-}
-
-void GdiSurface::setPenWidth(int pixels) {
-    record([this, pixels] { m_penWidth = pixels; });
-}
-
-void GdiSurface::setFillStyle(calc::FillStyle style) {
-    record([this, style] { m_fillStyle = style; });
-}
-
-void GdiSurface::setForeColour(calc::Colour colour) {
-    record([this, colour] {
-        m_hasForeground = true;
-        m_foreground = ToColorRef(colour);
-    });
-}
-
-// A solid pen with round ends: a line covers both its end points.
-void GdiSurface::line(float x1, float y1, float x2, float y2, calc::Colour colour) {
-    record([=, this] {
-        const COLORREF c = ToColorRef(colour);
-        const int width = penPixels();
-        const int ax = pixels(x1), ay = pixels(y1), bx = pixels(x2), by = pixels(y2);
+void GdiSurface::draw(const calc::DrawingStep& step) {
+    const COLORREF colour = step.colour ? ToColorRef(*step.colour) : GetSysColor(COLOR_BTNTEXT);
+    const int width = penPixels(step.penWidth);
+    const int cx = pixels(step.x), cy = pixels(step.y);
+    switch (step.kind) {
+    case calc::DrawingStep::Kind::Line: {
+        // A solid pen with round ends: a line covers both its end points.
+        const int bx = pixels(step.x2), by = pixels(step.y2);
         {
-            const Selected pen(m_dc, CreatePen(PS_SOLID, width, c));
-            MoveToEx(m_dc, ax, ay, nullptr);
+            const Selected pen(m_dc, CreatePen(PS_SOLID, width, colour));
+            MoveToEx(m_dc, cx, cy, nullptr);
             LineTo(m_dc, bx, by);
         }
         if (width <= 1) {
             // LineTo leaves out the last pixel.
-            SetPixel(m_dc, bx, by, c);
+            SetPixel(m_dc, bx, by, colour);
         }
-    });
-}
-
-void GdiSurface::circle(float x, float y, float radius) {
-    record([=, this] {
-        const int cx = pixels(x), cy = pixels(y), r = pixels(radius);
-        const Selected pen(m_dc, CreatePen(PS_SOLID, penPixels(), foreground()));
-        const bool filled = m_fillStyle == calc::FillStyle::Solid;
-        const Selected brush(
-            m_dc, filled ? CreateSolidBrush(RGB(0, 0, 0)) : GetStockObject(NULL_BRUSH), filled);
-        Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
-    });
-}
-
-// Counterclockwise from `start` to `end`, radians from 3 o'clock.
-void GdiSurface::arc(float x, float y, float radius, float start, float end) {
-    if (start == end) {
-        // Start and end coincide only for an azimuth of 0: nothing to mark.
-        return;
+        break;
     }
-    record([=, this] {
-        const int cx = pixels(x), cy = pixels(y), r = pixels(radius);
+    case calc::DrawingStep::Kind::Circle: {
+        const int r = pixels(step.radius);
+        const Selected pen(m_dc, CreatePen(PS_SOLID, width, colour));
+        const Selected brush(
+            m_dc, step.filled ? CreateSolidBrush(RGB(0, 0, 0)) : GetStockObject(NULL_BRUSH),
+            step.filled);
+        Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
+        break;
+    }
+    case calc::DrawingStep::Kind::Arc: {
+        const int r = pixels(step.radius);
         const auto along = [&](float angle) {
             return POINT{cx + static_cast<LONG>(std::lround(r * std::cos(angle))),
                          cy - static_cast<LONG>(std::lround(r * std::sin(angle)))};
         };
-        const POINT from = along(start);
-        const POINT to = along(end);
-        if (from.x == to.x && from.y == to.y &&
-            std::remainder(end - start, 2 * std::numbers::pi) > 0) {
+        const POINT from = along(step.start);
+        const POINT to = along(step.end);
+        if (from.x == to.x && from.y == to.y && step.sweep <= std::numbers::pi) {
             // GDI draws a whole circle between equal ends; a sweep this
             // short (less than half a turn, so less than a pixel) shows
             // nothing.
-            return;
+            break;
         }
-        const Selected pen(m_dc, CreatePen(PS_SOLID, penPixels(), foreground()));
+        const Selected pen(m_dc, CreatePen(PS_SOLID, width, colour));
         SetArcDirection(m_dc, AD_COUNTERCLOCKWISE);
         Arc(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1, from.x, from.y, to.x, to.y);
-    });
-}
-
-// A round dot as wide as the pen.
-void GdiSurface::point(float x, float y) {
-    record([=, this] {
-        const int cx = pixels(x), cy = pixels(y);
-        const COLORREF c = foreground();
-        const int width = penPixels();
+        break;
+    }
+    case calc::DrawingStep::Kind::Point:
+        // A round dot as wide as the pen.
         if (width <= 1) {
-            SetPixel(m_dc, cx, cy, c);
+            SetPixel(m_dc, cx, cy, colour);
         } else {
             const int left = cx - width / 2;
             const int top = cy - width / 2;
-            const Selected pen(m_dc, CreatePen(PS_SOLID, 1, c));
-            const Selected brush(m_dc, CreateSolidBrush(c));
+            const Selected pen(m_dc, CreatePen(PS_SOLID, 1, colour));
+            const Selected brush(m_dc, CreateSolidBrush(colour));
             Ellipse(m_dc, left, top, left + width, top + width);
         }
-    });
-}
-
-void GdiSurface::setTextPosition(float x, float y) {
-    record([=, this] {
-        m_textX = x;
-        m_textY = y;
-    });
-}
-
-// Text in the window's font, over what lies there.
-void GdiSurface::text(std::string_view text) {
-    record([this, wide = Wide(text)] {
+        break;
+    case calc::DrawingStep::Kind::Text: {
+        // In the window's font, over what lies there.
+        const std::wstring wide = Wide(step.text);
         const Selected font(m_dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT), false);
         SetBkMode(m_dc, TRANSPARENT);
-        SetTextColor(m_dc, foreground());
-        TextOutW(m_dc, pixels(m_textX), pixels(m_textY), wide.c_str(),
-                 static_cast<int>(wide.size()));
-    });
+        SetTextColor(m_dc, colour);
+        TextOutW(m_dc, cx, cy, wide.c_str(), static_cast<int>(wide.size()));
+        break;
+    }
+    }
+    changed();
 }
 
-int GdiSurface::penPixels() const {
-    return std::max(1, forms::ScaledFromReference(m_penWidth, m_dpi));
+int GdiSurface::penPixels(int width) const {
+    return std::max(1, forms::ScaledFromReference(width, m_dpi));
 }
 
 } // namespace win32ui

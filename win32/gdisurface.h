@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <vector>
-
 namespace win32ui {
 
 // The compass drawing surface of a window on GDI: the drawing goes into a
@@ -31,28 +28,16 @@ public:
     // The colour of the drawing's pixel at (x, y), for tests.
     COLORREF pixel(int x, int y) const;
 
-    void clear() override;
-    void setPenWidth(int pixels) override;
-    void setFillStyle(calc::FillStyle style) override;
-    void setForeColour(calc::Colour colour) override;
-    void line(float x1, float y1, float x2, float y2, calc::Colour colour) override;
-    void circle(float x, float y, float radius) override;
-    void arc(float x, float y, float radius, float start, float end) override;
-    void point(float x, float y) override;
-    void setTextPosition(float x, float y) override;
-    void text(std::string_view text) override;
-
 private:
-    COLORREF foreground() const;
+    void erase() override;
+    void draw(const calc::DrawingStep& step) override;
     void changed();
     int pixels(double twips) const;
-    // The pen's width in pixels at the surface's resolution.
-    int penPixels() const;
+    // A pen of `width` pixels at 96 dpi, in pixels at the surface's
+    // resolution.
+    int penPixels(int width) const;
     void makeBitmap(int width, int height);
     void freeBitmap();
-    // Runs a drawing step and keeps it, to be run again at another resolution.
-    void record(std::function<void()> step);
-    void fill();
 
     HWND m_window;
     HFONT m_font;
@@ -62,13 +47,6 @@ private:
     int m_width = 0;
     int m_height = 0;
     int m_dpi;
-    std::vector<std::function<void()>> m_steps;
-    bool m_hasForeground = false;
-    COLORREF m_foreground = 0;
-    int m_penWidth = 1; // pixels at 96 dpi, as the program sets it
-    calc::FillStyle m_fillStyle = calc::FillStyle::Transparent;
-    float m_textX = 0; // twips
-    float m_textY = 0;
 };
 
 } // namespace win32ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drawingsurface.h"
+#include "core/recordedsurface.h"
 #include "forms/platform.h"
 
 #include <windows.h>
@@ -12,7 +12,7 @@ namespace win32ui {
 
 // A window's compass drawing: kept, so that the window paints it again, and
 // drawn afresh when the window's resolution changes.
-class WindowSurface : public calc::DrawingSurface {
+class WindowSurface : public calc::RecordedSurface {
 public:
     // Draws everything since the last clear again at `dpi`, with `font`, in
     // a bitmap of at least `width` x `height` pixels.

@@ -1,3 +1,4 @@
+#include "core/recordedsurface.h"
 #include "web/raster.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ struct Figure {
 };
 
 TEST(Raster, FiguresCoverThePixelsWhoseCentresLieInside) {
-    const double centre = webui::OnGrid(50.2, 21); // a ring 21 pixels across
+    const double centre = calc::OnPixelGrid(50.2, 21); // a ring 21 pixels across
     const Figure figures[] = {
         // A one-pixel line along a pixel edge takes one row, its end pixel
         // not drawn, as the desktop's lines.
@@ -82,7 +83,7 @@ TEST(Raster, RingAndDotOnTheGridAreTheSameOnEverySide) {
     for (const auto& [radius, pen] : {std::pair{3, 1}, std::pair{3, 2}, std::pair{10, 1}}) {
         const int extent = 2 * radius + pen;
         SCOPED_TRACE(extent);
-        const double c = webui::OnGrid(30.4, extent);
+        const double c = calc::OnPixelGrid(30.4, extent);
         for (const auto& spans :
              {webui::RingSpans(c, c, radius, pen), webui::DiscSpans(c, c, extent / 2.0)}) {
             const auto pixels = Pixels(spans);
