@@ -129,4 +129,16 @@ int TabStep(int count, int at, bool backwards, CanTakeFocus&& canTakeFocus) {
     return -1;
 }
 
+// Where the focus goes when a window is active again: back to the control
+// that had it when the window was left (`remembered`, its place in keyboard
+// order, -1 for none) where `canTakeFocus` lets it take it now, else to the
+// first one in keyboard order that can. -1 when none can.
+template <class CanTakeFocus>
+int FocusOnReturn(int count, int remembered, CanTakeFocus&& canTakeFocus) {
+    if (remembered >= 0 && remembered < count && canTakeFocus(remembered)) {
+        return remembered;
+    }
+    return TabStep(count, -1, false, canTakeFocus);
+}
+
 } // namespace forms

@@ -135,6 +135,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE int dish_tab_step(int count, int at, int backwar
     return forms::TabStep(count, at, backwards != 0, [](int) { return true; });
 }
 
+// Where the focus goes when a window is shown again, among the `count`
+// controls of it that can take it now, in keyboard order: `remembered` is
+// the one that had it when the window was left (-1: none of them).
+extern "C" EMSCRIPTEN_KEEPALIVE int dish_focus_on_return(int count, int remembered) {
+    return forms::FocusOnReturn(count, remembered, [](int) { return true; });
+}
+
 // The page's script hands each click, and each close from a title bar, here.
 extern "C" EMSCRIPTEN_KEEPALIVE void dish_event(int window, int kind, const char* control) {
     if (webui::g_platform) {

@@ -4,11 +4,13 @@
 
 namespace win32ui {
 
-void Win32Window::focusFirstControl() {
-    if (!m_tabOrder.empty()) {
-        SetFocus(m_tabOrder.front());
-    }
+namespace {
+
+bool canTakeFocus(HWND control) {
+    return IsWindowVisible(control) && IsWindowEnabled(control);
 }
+
+} // namespace
 
 bool Win32Window::keyboardMessage(const MSG& message) {
     if (message.message != WM_KEYDOWN) {
@@ -20,8 +22,7 @@ bool Win32Window::keyboardMessage(const MSG& message) {
             forms::TabStep(static_cast<int>(m_tabOrder.size()),
                            at == m_tabOrder.end() ? -1 : static_cast<int>(at - m_tabOrder.begin()),
                            GetKeyState(VK_SHIFT) < 0, [this](int index) {
-                               HWND control = m_tabOrder[static_cast<size_t>(index)];
-                               return IsWindowVisible(control) && IsWindowEnabled(control);
+                               return canTakeFocus(m_tabOrder[static_cast<size_t>(index)]);
                            });
         if (next >= 0) {
             SetFocus(m_tabOrder[static_cast<size_t>(next)]);
@@ -47,11 +48,13 @@ void Win32Window::activated(WPARAM wParam) {
             m_focus = focus;
         }
     } else if (!HIWORD(wParam)) {
-        // Back to the control that had the focus, or the first one.
-        if (m_focus && IsWindow(m_focus) && IsWindowVisible(m_focus)) {
-            SetFocus(m_focus);
-        } else {
-            focusFirstControl();
+        const auto remembered = std::find(m_tabOrder.begin(), m_tabOrder.end(), m_focus);
+        const int next = forms::FocusOnReturn(
+            static_cast<int>(m_tabOrder.size()),
+            remembered == m_tabOrder.end() ? -1 : static_cast<int>(remembered - m_tabOrder.begin()),
+            [this](int index) { return canTakeFocus(m_tabOrder[static_cast<size_t>(index)]); });
+        if (next >= 0) {
+            SetFocus(m_tabOrder[static_cast<size_t>(next)]);
         }
     }
 }

@@ -64,7 +64,6 @@ private:
     // WM_ACTIVATE: the focus is kept when the window is left and given back
     // when it is active again.
     void activated(WPARAM wParam);
-    void focusFirstControl();
     // Places, fonts and size at `dpi`; the window's top-left corner where
     // `suggested` has it, or where it is.
     void setDpi(int dpi, const RECT* suggested);

@@ -41,3 +41,34 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 } // namespace
+
+namespace {
+
+struct ReturnRow {
+    const char* name;
+    std::string_view canTakeFocus; // one letter a control in keyboard order: y or n
+    int remembered;
+    int expected;
+};
+
+void PrintTo(const ReturnRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FocusOnReturn : public testing::TestWithParam<ReturnRow> {};
+
+TEST_P(FocusOnReturn, BackWhereItWasElseTheFirstThatCanTakeIt) {
+    const ReturnRow& row = GetParam();
+    EXPECT_EQ(forms::FocusOnReturn(static_cast<int>(row.canTakeFocus.size()), row.remembered,
+                                   [&](int index) { return row.canTakeFocus.at(index) == 'y'; }),
+              row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Returns, FocusOnReturn,
+    testing::Values(ReturnRow{"whereItWas", "yyy", 2, 2}, ReturnRow{"noneRemembered", "yyy", -1, 0},
+                    ReturnRow{"rememberedNowHidden", "yyn", 2, 0},
+                    ReturnRow{"firstHidden", "nyy", -1, 1}, ReturnRow{"noneCan", "nn", 1, -1}),
+    [](const testing::TestParamInfo<ReturnRow>& info) { return info.param.name; });
+
+} // namespace

@@ -28,12 +28,13 @@ export function tabbing(window) {
 }
 
 // A window shown again: the focus back on the control that had it, or on
-// the first one, or on its close button where it has none.
+// the first one (the program's rule), or on its close button where no
+// control can take it.
 export function focusShown(window) {
     if (window.root.contains(document.activeElement)) {
         return;
     }
-    const again = window.lastFocus;
-    (again && window.root.contains(again) && again.offsetParent !== null
-        ? again : focusable(window)[0] || window.root.querySelector(".close")).focus();
+    const order = focusable(window);
+    const next = _dish_focus_on_return(order.length, order.indexOf(window.lastFocus));
+    (next >= 0 ? order[next] : window.root.querySelector(".close")).focus();
 }
