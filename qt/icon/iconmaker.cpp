@@ -105,6 +105,20 @@ bool writeSvg(const QString& path) {
     return painter.end();
 }
 
+// The site's icon as a phone's home screen masks it: the design, smaller,
+// in the middle of an opaque square of the page's colour, so that whatever
+// shape the phone cuts leaves all of it.
+QImage maskableIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0x3a, 0x6e, 0xa5));
+    QPainter p(&image);
+    const qreal design = size * 0.7;
+    p.translate((size - design) / 2, (size - design) / 2);
+    paintThemeIcon(p, design);
+    p.end();
+    return image;
+}
+
 bool writeIco(const QString& path) {
     const QByteArray bytes = applicationIconFile();
     QFile ico(path);
@@ -114,8 +128,9 @@ bool writeIco(const QString& path) {
 } // namespace
 
 // Writes the application icon for installation: a PNG image per size and a
-// scalable SVG for the desktop's icon theme, and the window icon as an .ico
-// file for Windows. Usage: iconmaker <output directory>
+// scalable SVG for the desktop's icon theme, the window icon as an .ico file
+// for Windows, and the site's icons for a phone's home screen (192 and 512
+// pixels, and 512 to be masked). Usage: iconmaker <output directory>
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -128,6 +143,12 @@ int main(int argc, char** argv) {
         ok = ok && themeIconImage(size).save(
                        directory + QString("/dish-calculator-%1.png").arg(size), "PNG");
     }
+    for (const int size : {192, 512}) {
+        ok = ok && themeIconImage(size).save(
+                       directory + QString("/dish-calculator-site-%1.png").arg(size), "PNG");
+    }
+    ok = ok && maskableIconImage(512).save(directory + "/dish-calculator-site-maskable-512.png",
+                                           "PNG");
     ok = ok && writeSvg(directory + "/dish-calculator.svg") &&
          writeIco(directory + "/dish-calculator.ico");
     if (!ok) {

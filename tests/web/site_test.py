@@ -58,9 +58,7 @@ def setUpModule():
     global BROWSER, SERVER, ROOT
     ROOT = tempfile.mkdtemp(prefix="site-")
     shutil.copytree(SITE, ROOT, dirs_exist_ok=True)
-    handler = functools.partial(Handler, directory=ROOT)
-    SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+    start_server()
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
@@ -132,6 +130,26 @@ def open_page(build, hand_off=None, folder=""):
         hand_off)
     BROWSER.get(url(folder + PAGES[build]))
     idle()
+    stored_for_offline()
+
+
+def stored_for_offline():
+    """Waits until the site's service worker has stored the site, so that
+    nothing is fetched for it behind a test's back."""
+    BROWSER.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1](true))")
+
+
+def start_server(port=0):
+    global SERVER
+    SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", port),
+                                             functools.partial(Handler, directory=ROOT))
+    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+
+
+def stop_server():
+    SERVER.shutdown()
+    SERVER.server_close()
 
 
 def control(window, name):
@@ -600,6 +618,52 @@ class Failures(unittest.TestCase):
         self.assertEqual(messages(),
                          ["Cannot start %s: there is no such page" % url("drevik.html")])
         self.assertEqual(len(BROWSER.window_handles), 1)
+
+
+class Offline(unittest.TestCase):
+    def test_every_page_is_installable(self):
+        for build in PAGES:
+            with self.subTest(page=build):
+                open_page(build)
+                errors = BROWSER.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+                self.assertEqual(errors["installabilityErrors"], [])
+
+    def test_after_one_visit_every_page_works_with_the_server_gone(self):
+        open_page("START")
+        port = SERVER.server_address[1]
+        stop_server()
+        try:
+            BROWSER.get(url("korvel.html"))
+            idle()
+            texts = ("35", "27.69", "32", "48.5", "36", "0")
+            for box, text in zip(("Text1", "Text2", "Text3", "Text4", "Text5", "Text6"), texts):
+                set_text("TV", box, text)
+            click("TV", "Gprog")
+            self.assertEqual(messages(), [])
+            self.assertEqual(stored(), linux_hand_off(texts))
+            click("TV", "NAPR")
+            click("LIN1", "START")
+            self.assertIn("0,255,255", surface("LIN1", [[201, 107, 2]])[0])  # the direction
+            click("RIS123E", "RISYNOK")
+            self.assertEqual(messages(), [])
+            self.assertEqual(
+                run("return document.querySelector('#RIS123E [data-name=\"Picture1\"]').dataset.picture"),
+                "585x396")
+            BROWSER.get(url("drevik.html"))
+            idle()
+            self.assertEqual(messages(), [])
+            BROWSER.get(url("index.html"))
+            idle()
+            launcher = BROWSER.current_window_handle
+            click("SDREVIK", "Command2")
+            self.assertEqual(messages(), [])
+            opened = wait_for(lambda: [h for h in BROWSER.window_handles if h != launcher],
+                              "the build's tab")
+            BROWSER.switch_to.window(opened[0])
+            idle()
+            self.assertTrue(BROWSER.find_element(By.ID, "RIS123E").is_displayed())
+        finally:
+            start_server(port)
 
 
 class Launcher(unittest.TestCase):

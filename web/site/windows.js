@@ -33,6 +33,13 @@ const Dish = {
             document.body.appendChild(script);
         });
         await runProgram();
+        // Once the program is up, the site is stored for use without a
+        // connection, where the browser can (https:, or this machine).
+        if ("serviceWorker" in navigator) {
+            navigator.serviceWorker.register("sw.js").catch((failure) => {
+                console.warn("The site cannot be stored for use offline: " + failure);
+            });
+        }
     },
 
     reportFailure(id, title, message) {
