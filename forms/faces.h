@@ -13,8 +13,8 @@ namespace forms {
 // around them. Liberation Serif has Times New Roman's metrics.
 // Windows' bitmap faces come in a few pixel sizes made for 96 dpi; at any
 // other resolution Windows draws them in their TrueType counterparts.
-// Where a program carries the stand-ins' font files (the site does), they
-// are <fontFile>-Regular.ttf and <fontFile>-Bold.ttf.
+// Where a program carries the stand-ins' font files (the site does, as web
+// fonts), they are <fontFile>-Regular.woff2 and <fontFile>-Bold.woff2.
 struct StandInFace {
     std::string_view windows;
     std::string_view standIn;
@@ -31,7 +31,7 @@ inline constexpr StandInFace kStandInFaces[] = {
 
 // The name of the font file of `face`'s stand-in, regular or bold.
 inline std::string FontFileName(const StandInFace& face, bool bold) {
-    return std::string(face.fontFile) + (bold ? "-Bold.ttf" : "-Regular.ttf");
+    return std::string(face.fontFile) + (bold ? "-Bold.woff2" : "-Regular.woff2");
 }
 
 // The stand-in for the Windows face `windows`; none for a face the windows
