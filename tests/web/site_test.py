@@ -544,6 +544,13 @@ class Failures(unittest.TestCase):
         control("TV", "Gprog").send_keys(Keys.ENTER)
         idle()
         self.assertEqual(messages(), ["Division by zero"])
+        # Read out as an alert, its message as its description, OK focused.
+        self.assertEqual(run("""
+            const box = document.querySelector('.messagebox');
+            return [box.getAttribute('role'), box.getAttribute('aria-label'),
+                    document.getElementById(box.getAttribute('aria-describedby')).textContent,
+                    document.activeElement.textContent];"""),
+            ["alertdialog", "Korvel", "Division by zero", "OK"])
         self.assertEqual(stored(), b"180,40\r\n")
         # Nothing else takes a click meanwhile.
         control_hidden = run("return document.elementFromPoint(20, 20).closest('.cover') !== null")

@@ -2,6 +2,10 @@
 // is closed, and the focus then goes back where it was.
 import {element, nextLayer} from "./elements.js";
 
+let shownBoxes = 0;
+
+// Read out as an alert: its title names it, its message describes it, and
+// the focus is on OK.
 export function messageBox(title, message) {
     const before = document.activeElement;
     const cover = element("div", "cover", document.body);
@@ -13,7 +17,9 @@ export function messageBox(title, message) {
     element("span", "caption", bar).textContent = title;
     box.setAttribute("aria-label", title);
     const text = element("div", "message", box);
+    text.id = "message-" + ++shownBoxes;
     text.textContent = message;
+    box.setAttribute("aria-describedby", text.id);
     const ok = element("button", "ok", element("div", "buttons", box));
     ok.type = "button";
     ok.textContent = "OK";
