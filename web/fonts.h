@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/controltable.h"
+#include "forms/geometry.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +9,7 @@
 namespace webui {
 
 // The page lays itself out in CSS pixels, 96 of them an inch.
-inline constexpr double kCssDpi = 96;
+inline constexpr double kCssDpi = forms::kReferenceDpi;
 
 // A font as the page's style names it: "bold 16px \"MS Sans Serif\"".
 std::string CssFont(const forms::Font& font);
