@@ -32,3 +32,25 @@ inline std::string BitmapBytes(std::int32_t width, std::int32_t height, std::uin
     bytes.append(pixelBytes, '\0');
     return bytes;
 }
+
+// A 3 × 2 Windows bitmap of 8 bits a pixel, its rows run-length encoded, as
+// the picture maker writes them: the top row red, red, blue; the bottom row
+// blue.
+inline std::string Rle8BitmapBytes() {
+    // The bottom row first: three of colour 1; then two of colour 0 and one
+    // of colour 1; the end of the bitmap.
+    const std::string pixels("\x03\x01\x00\x00\x02\x00\x01\x01\x00\x01", 10);
+    const std::string palette("\x00\x00\xff\x00\xff\x00\x00\x00", 8); // red, blue
+    std::string bytes = BitmapBytes(3, 2, 8, 0);
+    bytes.replace(30, 4, std::string("\x01\x00\x00\x00", 4)); // run-length encoded
+    bytes += palette + pixels;
+    const auto set = [&bytes](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+        }
+    };
+    set(2, static_cast<std::uint32_t>(bytes.size()));
+    set(10, 54 + 8); // the pixels come after the palette
+    set(46, 2);      // colours in the palette
+    return bytes;
+}

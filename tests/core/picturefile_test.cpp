@@ -35,6 +35,8 @@ constexpr auto kAnyFormat = calc::PictureFormats::AnyTheToolkitReads;
 INSTANTIATE_TEST_SUITE_P(
     Files, CheckPictureFile,
     testing::Values(PictureFileCase{"whole", BitmapBytes(2, 2, 24, 16), kBitmapOnly, nullptr},
+                    // Shorter than its rows unpacked, and still whole.
+                    PictureFileCase{"runLengthRows", Rle8BitmapBytes(), kBitmapOnly, nullptr},
                     PictureFileCase{"empty", "", kAnyFormat, "the file is empty"},
                     PictureFileCase{"noBitmap", "GIF89a", kBitmapOnly, "not a Windows bitmap"},
                     PictureFileCase{"otherFormatForTheToolkit", "GIF89a", kAnyFormat, nullptr},

@@ -204,15 +204,45 @@ def surface(window, probes):
 
 
 def bitmap_pixel(path, x, y):
-    """The colour of pixel (x, y) from the top of a 24-bit Windows bitmap."""
+    """The colour of pixel (x, y) from the top of a Windows bitmap: 24-bit,
+    or 8-bit with its rows run-length encoded, as the picture maker writes."""
     with open(path, "rb") as file:
         data = file.read()
     offset, = struct.unpack_from("<I", data, 10)
-    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
-    assert bits == 24
-    stride = (width * 3 + 3) // 4 * 4
+    width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
     row = y if height < 0 else abs(height) - 1 - y
-    b, g, r = data[offset + row * stride + 3 * x:offset + row * stride + 3 * x + 3]
+    if bits == 24:
+        stride = (width * 3 + 3) // 4 * 4
+        b, g, r = data[offset + row * stride + 3 * x:offset + row * stride + 3 * x + 3]
+        return "%d,%d,%d" % (r, g, b)
+    assert (bits, compression) == (8, 1)
+    header, = struct.unpack_from("<I", data, 14)
+    palette = 14 + header
+    at, here = offset, 0
+    while here < row:  # skip to the row's first code
+        count, code = data[at], data[at + 1]
+        at += 2
+        if count == 0 and code == 0:
+            here += 1
+        elif count == 0 and code > 2:
+            at += code + code % 2
+    i = 0
+    while True:
+        count, code = data[at], data[at + 1]
+        at += 2
+        if count:
+            if x < i + count:
+                index = code
+                break
+            i += count
+        else:
+            assert code > 2, "pixel %d is beyond its row's codes" % x
+            if x < i + code:
+                index = data[at + x - i]
+                break
+            i += code
+            at += code + code % 2
+    b, g, r = data[palette + 4 * index:palette + 4 * index + 3]
     return "%d,%d,%d" % (r, g, b)
 
 

@@ -150,6 +150,7 @@ TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
     };
     const Case cases[] = {
         {"good.bmp", BitmapBytes(2, 2, 24, 16), ""},
+        {"rle8.bmp", Rle8BitmapBytes(), ""},
         {"empty.bmp", "", "the file is empty"},
         {"png.bmp", "\x89PNG\r\n\x1a\n", "not a Windows bitmap"},
         {"wide.bmp", BitmapBytes(9000, 1, 24, 0), "more than 8192 on a side"},
@@ -160,8 +161,19 @@ TEST(ReadBitmapFile, ReadsABitmapAndRefusesWhatTheLinuxBuildRefuses) {
         WriteFile(c.file, c.bytes);
         if (!*c.reason) {
             const auto picture = win32ui::ReadBitmapFile(c.file);
-            EXPECT_EQ(picture->width, 2);
             EXPECT_EQ(picture->height, 2);
+            if (picture->width == 3) {
+                // The run-length rows decoded: red, red, blue over blue.
+                HDC dc = CreateCompatibleDC(nullptr);
+                const HGDIOBJ before = SelectObject(dc, picture->bitmap);
+                EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, 0, 0));
+                EXPECT_EQ(GetPixel(dc, 2, 0), RGB(0, 0, 255));
+                EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+                SelectObject(dc, before);
+                DeleteDC(dc);
+            } else {
+                EXPECT_EQ(picture->width, 2);
+            }
             std::remove(c.file);
             continue;
         }
