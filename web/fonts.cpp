@@ -6,16 +6,17 @@
 #include <emscripten.h>
 
 #include <cstdio>
+#include <set>
+#include <utility>
 
 // The page's script, as JavaScript is written.
 // clang-format off
 EM_JS(double, dish_measure, (const char* font, const char* text, int length),
       { return Dish.measure(UTF8ToString(font), UTF8ToString(text, length)); });
-// The faces that stand in for `windows`, regular and bold, from the font
-// files at `regular` and `bold`, loaded before anything is measured in them.
-EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* regular, const char* bold), {
-    await Dish.loadFace(UTF8ToString(windows), UTF8ToString(regular), UTF8ToString(bold));
-});
+// The face that stands in for `windows`, regular or bold, from the font file
+// at `file`, loaded before anything is measured in it.
+EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* file, int bold),
+            { await Dish.loadFace(UTF8ToString(windows), UTF8ToString(file), bold); });
 // clang-format on
 
 namespace webui {
@@ -40,13 +41,23 @@ double BlankWidening(const forms::Font& font, const std::string& css) {
     return face->blankWidening * Measure(css, " ");
 }
 
-void LoadFaces() {
+void LoadFacesFor(const forms::WindowTable& table) {
     // The page draws the faces the windows name with their stand-ins, as the
-    // Linux build does.
-    for (const forms::StandInFace& face : forms::kStandInFaces) {
-        const std::string regular = "fonts/" + forms::FontFileName(face, false);
-        const std::string bold = "fonts/" + forms::FontFileName(face, true);
-        dish_load_face(std::string(face.windows).c_str(), regular.c_str(), bold.c_str());
+    // Linux build does. Each face comes when the first window that names it
+    // opens, so a page fetches only the font files its windows use.
+    static std::set<std::pair<const forms::StandInFace*, bool>> loaded;
+    const auto load = [](const forms::Font& font) {
+        const forms::StandInFace* face = forms::StandInFor(font.name);
+        if (face && loaded.insert({face, font.bold}).second) {
+            const std::string file = "fonts/" + forms::FontFileName(*face, font.bold);
+            dish_load_face(std::string(face->windows).c_str(), file.c_str(), font.bold);
+        }
+    };
+    load(forms::kDefaultFont);
+    for (const forms::Control& control : table.controls) {
+        if (control.font) {
+            load(*control.font);
+        }
     }
 }
 

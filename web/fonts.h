@@ -21,8 +21,9 @@ double Measure(const std::string& css, std::string_view text);
 // than the face's own, in CSS pixels.
 double BlankWidening(const forms::Font& font, const std::string& css);
 
-// Loads the stand-in faces of the faces the windows name, regular and bold,
-// from the site's fonts/ folder, before anything is measured in them.
-void LoadFaces();
+// Loads, from the site's fonts/ folder, the stand-ins of the faces `table`'s
+// window and controls name and no window has named before: before anything
+// is measured in them.
+void LoadFacesFor(const forms::WindowTable& table);
 
 } // namespace webui

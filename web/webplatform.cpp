@@ -46,7 +46,6 @@ WebPlatform* g_platform = nullptr;
 
 WebPlatform::WebPlatform(std::string title) : m_title(std::move(title)) {
     g_platform = this;
-    LoadFaces();
 }
 
 WebPlatform::~WebPlatform() {
@@ -55,6 +54,7 @@ WebPlatform::~WebPlatform() {
 
 forms::NativeWindow* WebPlatform::createWindow(const forms::WindowTable& table,
                                                forms::WindowEvents& events) {
+    LoadFacesFor(table);
     const int id = m_nextId++;
     auto window = std::make_unique<WebWindow>(id, table, events);
     WebWindow* made = window.get();
