@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +50,16 @@ struct TwipRect {
 };
 
 inline constexpr int kNoTabStop = -1;
+inline constexpr int kWholeCaption = -1;
+
+// A label of the window that names a text box for assistive technology:
+// its whole caption, or one column of it where one label stands over two
+// columns of boxes. A caption's columns are the stretches its runs of two or
+// more blanks keep apart, counted from 0.
+struct NamingLabel {
+    std::string_view label; // empty: none
+    int column = kWholeCaption;
+};
 
 // One control of a window as its table gives it. A control without a font
 // uses the window's default font. Lines and labels take no focus.
@@ -59,10 +71,19 @@ struct Control {
     const Font* font = nullptr;   // none: the window's default font
     int tabIndex = kNoTabStop;    // keyboard order among the controls that take focus
     std::string_view inside = {}; // the picture box it lies in; empty: the window
+    // The labels beside a text box that name it, its row's before its
+    // column's, so that two boxes under one column label sound different.
+    std::array<NamingLabel, 2> namingLabels = {};
 
     bool takesFocus() const {
         return kind == ControlKind::Button || kind == ControlKind::TextBox ||
                kind == ControlKind::PictureBox;
+    }
+    // This control, named by `first` and then `second`.
+    Control namedBy(NamingLabel first, NamingLabel second = {}) const {
+        Control named = *this;
+        named.namingLabels = {first, second};
+        return named;
     }
 };
 
@@ -107,6 +128,11 @@ struct WindowTable {
 // The controls that take focus, in keyboard order: by tab index, ties in
 // table order. The first of them has the focus when the window opens.
 std::vector<const Control*> TabOrder(const WindowTable& table);
+
+// The name assistive technology gives the text box `box` of `table`: the
+// captions (or columns of them) of its naming labels, each with its runs of
+// blanks made one, joined by ", ". Empty when it has no naming label.
+std::string AccessibleName(const WindowTable& table, const Control& box);
 
 // Where Tab (Shift+Tab: `backwards`) moves the focus among `count` controls
 // in keyboard order: to the next one round the window that

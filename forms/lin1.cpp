@@ -18,7 +18,7 @@ forms::WindowTable LIN1::Table(const calc::LanguageTable& texts) {
             {
                 forms::Button("START", {120, 120, 735, 375}, t.START, 0),
                 forms::Button("CMDEXIT", {120, 2280, 615, 375}, t.CMDEXIT, 1),
-                forms::TextBox("POZIA", {120, 1680, 615, 375}, "-20", 2),
+                forms::TextBox("POZIA", {120, 1680, 615, 375}, "-20", 2).namedBy({"Label1"}),
                 forms::Label("Label1", {120, 720, t.label1Width, 855}, t.Label1, 3),
             },
     };

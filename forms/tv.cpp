@@ -21,14 +21,19 @@ forms::WindowTable TV::Table(const calc::LanguageTable& texts) {
                 forms::Button("cmdExit", {5280, 360, 615, 495}, t.cmdExit, 20),
                 forms::Button("RISYNOK", {720, 720, 855, 375}, t.RISYNOK, 19),
                 forms::Button("Gprog", {720, 120, 855, 375}, t.Gprog, 18),
-                forms::TextBox("Text8", {4800, 4200, 1215, 495}, "", 15, &forms::kSans135),
-                forms::TextBox("Text7", {2040, 4200, 1215, 495}, "", 14, &forms::kSans135),
-                forms::TextBox("Text6", {4440, 3000, 975, 285}, "", 11),
-                forms::TextBox("Text5", {2640, 3000, 855, 285}, "", 10),
-                forms::TextBox("Text4", {4440, 2040, 975, 285}, "48.5", 8),
-                forms::TextBox("Text3", {2640, 2040, 855, 285}, "32", 7),
-                forms::TextBox("Text2", {4440, 1320, 975, 285}, "27.69", 5),
-                forms::TextBox("Text1", {2640, 1320, 855, 285}, "35", 4),
+                forms::TextBox("Text8", {4800, 4200, 1215, 495}, "", 15, &forms::kSans135)
+                    .namedBy({"T9"}),
+                forms::TextBox("Text7", {2040, 4200, 1215, 495}, "", 14, &forms::kSans135)
+                    .namedBy({"T8"}),
+                forms::TextBox("Text6", {4440, 3000, 975, 285}, "", 11).namedBy({"T5"}, {"T6", 1}),
+                forms::TextBox("Text5", {2640, 3000, 855, 285}, "", 10).namedBy({"T5"}, {"T6", 0}),
+                forms::TextBox("Text4", {4440, 2040, 975, 285}, "48.5", 8)
+                    .namedBy({"T3"}, {"T4", 1}),
+                forms::TextBox("Text3", {2640, 2040, 855, 285}, "32", 7).namedBy({"T3"}, {"T4", 0}),
+                forms::TextBox("Text2", {4440, 1320, 975, 285}, "27.69", 5)
+                    .namedBy({"T3"}, {"Label1", 1}),
+                forms::TextBox("Text1", {2640, 1320, 855, 285}, "35", 4)
+                    .namedBy({"T3"}, {"Label1", 0}),
                 forms::Line("Line6", {2280, 2280, 2280, 1200}),
                 forms::Label("T9", {3240, 4320, 1575, 375}, t.T9, 17),
                 forms::Label("T8", {480, 4320, 1575, 255}, t.T8, 16),

@@ -63,6 +63,8 @@ QtWindow::QtWindow(const forms::WindowTable& table, forms::WindowEvents& events)
         }
         case forms::ControlKind::TextBox:
             widget = makeTextBox(parent, name, controlPixels(c), toQString(c.text));
+            // What a screen reader says of the box: the labels beside it.
+            widget->setAccessibleName(toQString(forms::AccessibleName(table, c)));
             break;
         case forms::ControlKind::Label:
             widget = makeLabel(parent, name, controlPixels(c), toQString(c.text));

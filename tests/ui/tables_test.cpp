@@ -8,6 +8,7 @@
 #include "uitestsupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -51,7 +52,8 @@ public:
 
 // The Qt front end builds each window as its table gives it: the window's
 // name, caption, client area and place; every control's name, kind, place in
-// twips (a line covering both its end points), text and font; and the
+// twips (a line covering both its end points), text and font; a text box's
+// name for a screen reader; and the
 // keyboard order, starting at the control with the lowest tab index; a
 // button's click goes to the runtime under the button's name.
 TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
@@ -96,6 +98,13 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 EXPECT_EQ(widget->property("text").toString(), Q(c.text));
             }
             EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, c.takesFocus());
+            if (c.kind == forms::ControlKind::TextBox) {
+                // A screen reader names the box by the labels beside it.
+                QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+                ASSERT_NE(reader, nullptr);
+                EXPECT_EQ(reader->text(QAccessible::Name), Q(forms::AccessibleName(table, c)));
+                EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty());
+            }
             if (c.kind == forms::ControlKind::Button) {
                 // A click reaches the runtime under the button's name.
                 static_cast<QAbstractButton*>(widget)->click();
