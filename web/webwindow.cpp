@@ -27,6 +27,8 @@ EM_JS(void, dish_add_control,
           Dish.addControl(id, kind, UTF8ToString(name), left, top, width, height,
                           UTF8ToString(text), UTF8ToString(font), UTF8ToString(inside));
       });
+EM_JS(void, dish_name_control, (int id, const char* name, const char* accessibleName),
+      { Dish.nameControl(id, UTF8ToString(name), UTF8ToString(accessibleName)); });
 EM_JS(void, dish_add_label_line,
       (int id, const char* name, const char* text, int length, double widening),
       { Dish.addLabelLine(id, UTF8ToString(name), UTF8ToString(text, length), widening); });
@@ -82,6 +84,9 @@ WebWindow::WebWindow(int id, const forms::WindowTable& table, forms::WindowEvent
         dish_add_control(id, KindCode(control.kind), name.c_str(), place.left, place.top,
                          place.width, place.height, std::string(control.text).c_str(), css.c_str(),
                          std::string(control.inside).c_str());
+        if (control.kind == forms::ControlKind::TextBox) {
+            dish_name_control(id, name.c_str(), forms::AccessibleName(table, control).c_str());
+        }
         if (control.kind != forms::ControlKind::Label) {
             continue;
         }

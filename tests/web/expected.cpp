@@ -99,6 +99,8 @@ void Json(std::string& out, const forms::WindowTable& table) {
         Add(out, ",\"points\":", font.points, ",\"bold\":", font.bold ? "true" : "false",
             "},\"tabIndex\":", c.tabIndex, ",\"inside\":");
         Quoted(out, c.inside);
+        Add(out, ",\"accessibleName\":");
+        Quoted(out, forms::AccessibleName(table, c));
         Add(out, "}");
     }
     Add(out, "]}");

@@ -4,10 +4,11 @@ Chromium: its windows against their tables, the hand-off entry against the
 Linux build's bytes, the compass pixels, the pictures, the failures and the
 launcher.
 
-    site_test.py SITE EXPECTED [unittest arguments]
+    site_test.py SITE EXPECTED AXE [unittest arguments]
 
 SITE is the built site (build-web/site); EXPECTED is the Linux build's
-web_expected, which prints the tables and the hand-off bytes it writes.
+web_expected, which prints the tables and the hand-off bytes it writes; AXE
+is axe-core's axe.min.js.
 """
 
 import functools
@@ -35,6 +36,7 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 
 SITE = None
 EXPECTED = None
+AXE = None
 BROWSER = None
 SERVER = None
 ROOT = None   # the site as served: a copy, so that a test may take a file away
@@ -267,6 +269,7 @@ class Windows(unittest.TestCase):
                     lines: [...made.querySelectorAll('.labelline')].map(line => line.textContent),
                     family: style.fontFamily, size: style.fontSize, weight: style.fontWeight,
                     inside: parent ? parent.dataset.name : '',
+                    accessibleName: made.getAttribute('aria-label') || '',
                 };
             }
             return {caption: root.querySelector('.title .caption').textContent,
@@ -297,6 +300,8 @@ class Windows(unittest.TestCase):
                     self.assertEqual(got["text"], want["text"])
                 self.assertEqual(got["place"], place)
                 self.assertEqual(got["inside"], want["inside"])
+                # A screen reader names a text box by the labels beside it.
+                self.assertEqual(got["accessibleName"], want["accessibleName"])
                 font = want["font"]
                 self.assertEqual(got["family"].strip('"'), font["name"])
                 self.assertEqual(got["size"], "%gpx" % (font["points"] * 96 / 72))
@@ -657,7 +662,57 @@ class Failures(unittest.TestCase):
         self.assertEqual(len(BROWSER.window_handles), 1)
 
 
-class Offline(unittest.TestCase):
+def accessibility_violations():
+    """What axe-core finds against WCAG 2.0 to 2.2, levels A and AA, on the
+    page as it stands: each rule broken, with the elements that break it."""
+    with open(AXE) as file:
+        run(file.read())
+    found = BROWSER.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        axe.run(document, {runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa']})
+            .then((result) => done(result.violations.map((v) =>
+                v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '))),
+                  (failure) => done(['axe failed: ' + failure]));""")
+    return found
+
+
+class Phone(unittest.TestCase):
+    def test_axe_finds_nothing_on_any_page(self):
+        for build in PAGES:
+            with self.subTest(page=build):
+                open_page(build)
+                self.assertEqual(accessibility_violations(), [])
+        with self.subTest(state="the compass drawn"):
+            open_page("Korvel", hand_off="180,40\r\n")
+            click("TV", "NAPR")
+            click("LIN1", "START")
+            self.assertEqual(accessibility_violations(), [])
+            # Read out as a picture, by the texts drawn on it.
+            self.assertEqual(run("""
+                const drawing = document.querySelector('#LIN1 canvas');
+                return [drawing.getAttribute('role'), drawing.getAttribute('aria-label')];"""),
+                ["img", "SOUNT NORTH WEST EAST alfa= 180"])
+        with self.subTest(state="a message box open"):
+            open_page("Korvel")
+            set_text("TV", "Text3", "0")
+            set_text("TV", "Text4", "0")
+            click("TV", "Gprog")
+            self.assertEqual(messages(), ["Division by zero"])
+            self.assertEqual(accessibility_violations(), [])
+
+    def test_each_page_fetches_no_more_than_its_share_until_it_has_started(self):
+        # KiB of files, as a plain static server sends them, uncompressed:
+        # everything a page asks for until its program has started, which
+        # is more than it needs for its first window.
+        limits = {"START": 250, "Korvel": 400, "Drevik": 400}
+        for build, limit in limits.items():
+            with self.subTest(page=build):
+                open_page(build)
+                fetched = run("""return performance.getEntriesByType('navigation')
+                    .concat(performance.getEntriesByType('resource'))
+                    .reduce((sum, entry) => sum + entry.decodedBodySize, 0)""")
+                self.assertLessEqual(fetched, limit * 1024)
+
     def test_every_page_is_installable(self):
         for build in PAGES:
             with self.subTest(page=build):
@@ -730,7 +785,7 @@ class Launcher(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 3:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
-    SITE, EXPECTED = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
+    SITE, EXPECTED, AXE = (os.path.abspath(argument) for argument in sys.argv[1:4])
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)

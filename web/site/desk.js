@@ -142,6 +142,13 @@ export const desk = {
         window.controls.set(name, made);
     },
 
+    // What a screen reader says of a control: for a text box, the labels
+    // beside it (one label may stand over two columns, so only part of it
+    // names the box, which an aria-labelledby cannot say).
+    nameControl(id, name, accessibleName) {
+        control(id, name).setAttribute("aria-label", accessibleName);
+    },
+
     addLabelLine(id, name, text, blankWidening) {
         const label = control(id, name);
         label.style.wordSpacing = blankWidening + "px";

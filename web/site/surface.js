@@ -9,6 +9,9 @@ export const surface = {
         surface.setTransform(1, 0, 0, 1, 0, 0);
         surface.clearRect(0, 0, surface.canvas.width, surface.canvas.height);
         surface.restore();
+        surface.texts = [];
+        surface.canvas.removeAttribute("role");
+        surface.canvas.removeAttribute("aria-label");
     },
 
     // The display's pixels to a CSS pixel on the window's surface.
@@ -37,5 +40,11 @@ export const surface = {
         surface.fillStyle = `rgb(${red},${green},${blue})`;
         const ascent = surface.measureText(text).fontBoundingBoxAscent;
         surface.fillText(text, x, y + ascent);
+        // A screen reader calls the drawing a picture and reads its texts
+        // (the compass's sides and the azimuth) in the order drawn, each
+        // once: both crosses carry the sides' names.
+        surface.texts = [...new Set((surface.texts || []).concat(text.trim()))];
+        surface.canvas.setAttribute("role", "img");
+        surface.canvas.setAttribute("aria-label", surface.texts.join(" "));
     },
 };
