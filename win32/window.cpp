@@ -105,6 +105,15 @@ void Win32Window::createControls(const forms::WindowTable& table) {
             break;
         }
         const forms::PixelRect place = forms::ControlPixels(c, m_dpi);
+        if (c.kind == forms::ControlKind::TextBox) {
+            // A screen reader names an edit control by the static right
+            // before it in z-order: a hidden one carries the labels beside
+            // the box (a column label stands over two boxes, so the visible
+            // label alone cannot name either).
+            CreateWindowExW(0, L"STATIC", Wide(forms::AccessibleName(table, c)).c_str(),
+                            WS_CHILD | SS_LEFT, place.left, place.top, 0, 0, parent, nullptr,
+                            ProgramInstance(), nullptr);
+        }
         const int id = kFirstControlId + row;
         HWND child = CreateWindowExW(exStyle, windowClass, Wide(c.text).c_str(), controlStyle,
                                      place.left, place.top, place.width, place.height, parent,

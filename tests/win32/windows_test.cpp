@@ -124,7 +124,8 @@ int ScreenDpi() {
 // font (the table's, or the default MS Sans Serif 8.25, in its face at 96 dpi),
 // Cyrillic; the first
 // control in keyboard order has the focus, Tab and Shift+Tab go round in that
-// order; a click and Enter on a focused button reach the runtime by name.
+// order; a click and Enter on a focused button reach the runtime by name; a
+// text box is named for a screen reader by the hidden static before it.
 TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
     const int dpi = ScreenDpi();
     for (const auto& built : WindowsOfBuilds()) {
@@ -158,9 +159,17 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
             case forms::ControlKind::Button:
                 EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
                 break;
-            case forms::ControlKind::TextBox:
+            case forms::ControlKind::TextBox: {
                 EXPECT_TRUE(style & ES_AUTOHSCROLL);
+                // Named for a screen reader by the static right before it.
+                HWND name = GetWindow(control, GW_HWNDPREV);
+                ASSERT_NE(name, nullptr);
+                EXPECT_EQ(ClassOf(name), L"static");
+                EXPECT_FALSE(IsWindowVisible(name));
+                EXPECT_EQ(TextOf(name), Wide(forms::AccessibleName(table, c)));
+                EXPECT_FALSE(TextOf(name).empty());
                 break;
+            }
             case forms::ControlKind::Label:
                 EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW);
                 break;
