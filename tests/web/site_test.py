@@ -700,6 +700,52 @@ class Phone(unittest.TestCase):
             self.assertEqual(messages(), ["Division by zero"])
             self.assertEqual(accessibility_violations(), [])
 
+    def check_within_reach(self, window):
+        """The window lies within the page, and a tap at the middle of each of
+        its buttons and boxes, once scrolled to, lands on it."""
+        shape = run("""
+            const root = document.getElementById(arguments[0]);
+            const seen = root.getBoundingClientRect();
+            const box = [seen.left + scrollX, seen.top + scrollY, seen.right + scrollX,
+                         seen.bottom + scrollY];
+            const page = document.documentElement;
+            const missed = [];
+            for (const made of root.querySelectorAll('button[data-name], input[data-name]')) {
+                made.scrollIntoView({block: 'center', inline: 'center'});
+                const r = made.getBoundingClientRect();
+                const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+                if (hit !== made) missed.push(made.dataset.name);
+            }
+            return {box: box, page: [page.scrollWidth, page.scrollHeight], missed: missed};""",
+            window)
+        left, top, right, bottom = shape["box"]
+        self.assertGreaterEqual(left, 0, window)
+        self.assertGreaterEqual(top, 0, window)
+        self.assertLessEqual(right, shape["page"][0], window)
+        self.assertLessEqual(bottom, shape["page"][1], window)
+        self.assertEqual(shape["missed"], [], window)
+
+    def test_on_a_phone_360_pixels_wide_every_window_is_within_reach(self):
+        for width, height in ((360, 740), (740, 360)):
+            BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+            BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+            try:
+                with self.subTest(phone="%dx%d" % (width, height), page="Korvel"):
+                    open_page("Korvel")
+                    self.check_within_reach("TV")
+                    click("TV", "NAPR")
+                    self.check_within_reach("LIN1")
+                    click("LIN1", "CMDEXIT")
+                    click("TV", "RISYNOK")
+                    self.check_within_reach("RIS123E")
+                with self.subTest(phone="%dx%d" % (width, height), page="START"):
+                    open_page("START")
+                    self.check_within_reach("SDREVIK")
+            finally:
+                BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+                BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
     def test_each_page_fetches_no_more_than_its_share_until_it_has_started(self):
         # KiB of files, as a plain static server sends them, uncompressed:
         # everything a page asks for until its program has started, which
