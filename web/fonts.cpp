@@ -13,10 +13,17 @@
 // clang-format off
 EM_JS(double, dish_measure, (const char* font, const char* text, int length),
       { return Dish.measure(UTF8ToString(font), UTF8ToString(text, length)); });
-// The face that stands in for `windows`, regular or bold, from the font file
-// at `file`, loaded before anything is measured in it.
-EM_ASYNC_JS(void, dish_load_face, (const char* windows, const char* file, int bold),
-            { await Dish.loadFace(UTF8ToString(windows), UTF8ToString(file), bold); });
+// The faces that stand in for Windows faces, loaded together before anything
+// is measured in them. `faces` holds three lines a face: the Windows face's
+// name, its font file and "bold" or "normal".
+EM_ASYNC_JS(void, dish_load_faces, (const char* faces), {
+    const lines = UTF8ToString(faces).split("\n");
+    const wanted = [];
+    for (let i = 0; i + 2 < lines.length; i += 3) {
+        wanted.push([lines[i], lines[i + 1], lines[i + 2] === "bold"]);
+    }
+    await Dish.loadFaces(wanted);
+});
 // clang-format on
 
 namespace webui {
@@ -46,18 +53,23 @@ void LoadFacesFor(const forms::WindowTable& table) {
     // Linux build does. Each face comes when the first window that names it
     // opens, so a page fetches only the font files its windows use.
     static std::set<std::pair<const forms::StandInFace*, bool>> loaded;
-    const auto load = [](const forms::Font& font) {
+    std::string faces;
+    const auto want = [&](const forms::Font& font) {
         const forms::StandInFace* face = forms::StandInFor(font.name);
         if (face && loaded.insert({face, font.bold}).second) {
-            const std::string file = "fonts/" + forms::FontFileName(*face, font.bold);
-            dish_load_face(std::string(face->windows).c_str(), file.c_str(), font.bold);
+            faces += std::string(face->windows) + "\nfonts/" +
+                     forms::FontFileName(*face, font.bold) +
+                     (font.bold ? "\nbold\n" : "\nnormal\n");
         }
     };
-    load(forms::kDefaultFont);
+    want(forms::kDefaultFont);
     for (const forms::Control& control : table.controls) {
         if (control.font) {
-            load(*control.font);
+            want(*control.font);
         }
+    }
+    if (!faces.empty()) {
+        dish_load_faces(faces.c_str());
     }
 }
 

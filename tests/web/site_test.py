@@ -24,6 +24,10 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.request
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from siteserver import SiteHandler  # noqa: E402
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -45,11 +49,9 @@ WAIT = 60     # seconds a page gets to come up or to handle a click
 PAGES = {"Korvel": "korvel.html", "Drevik": "drevik.html", "START": "index.html"}
 
 
-class Handler(http.server.SimpleHTTPRequestHandler):
+class Handler(SiteHandler):
+    """Serves the site as tools/run-web does, and keeps what was asked."""
     requests = []
-
-    def log_message(self, format, *args):
-        pass
 
     def do_GET(self):
         Handler.requests.append(self.path)
@@ -758,6 +760,25 @@ class Phone(unittest.TestCase):
                     .concat(performance.getEntriesByType('resource'))
                     .reduce((sum, entry) => sum + entry.decodedBodySize, 0)""")
                 self.assertLessEqual(fetched, limit * 1024)
+
+    def test_the_server_sends_files_compressed_at_build_time_unless_changed_since(self):
+        def fetch(name):
+            request = urllib.request.Request(url(name), headers={"Accept-Encoding": "gzip"})
+            with urllib.request.urlopen(request) as response:
+                return response.headers.get("Content-Encoding"), response.headers["Content-Type"], \
+                    len(response.read())
+        encoding, kind, size = fetch("korvel.wasm")
+        self.assertEqual((encoding, kind), ("gzip", "application/wasm"))
+        self.assertLess(2 * size, os.path.getsize(os.path.join(ROOT, "korvel.wasm")))
+        picture = os.path.join(ROOT, "3k.BMP")
+        with open(picture, "rb") as file:
+            bytes = file.read()
+        try:
+            with open(picture, "wb") as file:  # written anew: newer than its copy
+                file.write(bytes)
+            self.assertEqual(fetch("3k.BMP"), (None, "image/bmp", len(bytes)))
+        finally:
+            os.utime(picture, (0, 0))
 
     def test_every_page_is_installable(self):
         for build in PAGES:

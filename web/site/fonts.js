@@ -4,13 +4,17 @@
 const measurer = document.createElement("canvas").getContext("2d");
 
 export const fonts = {
-    async loadFace(family, file, bold) {
-        const face = new FontFace(family, `url("${file}")`, {weight: bold ? "bold" : "normal"});
-        document.fonts.add(face);
-        // A face that does not come leaves the browser's own in its place.
-        await face.load().catch((failure) => {
-            console.error(`${family} (${face.weight}): ${failure}`);
-        });
+    // Loads the faces [family, file, bold] together, so that none waits for
+    // another's file.
+    async loadFaces(faces) {
+        await Promise.all(faces.map(async ([family, file, bold]) => {
+            const face = new FontFace(family, `url("${file}")`, {weight: bold ? "bold" : "normal"});
+            document.fonts.add(face);
+            // A face that does not come leaves the browser's own in its place.
+            await face.load().catch((failure) => {
+                console.error(`${family} (${face.weight}): ${failure}`);
+            });
+        }));
     },
 
     measure(font, text) {
