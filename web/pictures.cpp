@@ -21,9 +21,14 @@ EM_ASYNC_JS(char*, dish_fetch, (const char* url, int limit, int* size),
 // its width and height.
 EM_ASYNC_JS(int, dish_decode_picture, (const char* bytes, int size, int* width, int* height),
             { return await Dish.decodePicture(bytes, size, width, height); });
+EM_JS(void, dish_prefetch, (const char* url), { Dish.prefetch(UTF8ToString(url)); });
 // clang-format on
 
 namespace webui {
+
+void PrefetchPicture(const std::string& path) {
+    dish_prefetch(path.c_str());
+}
 
 WebPicture::~WebPicture() {
     dish_free_picture(id);

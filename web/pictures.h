@@ -21,4 +21,8 @@ public:
 // calc::FileFailure when it is not a bitmap that can be read.
 std::unique_ptr<WebPicture> ReadPicture(const std::string& path);
 
+// Starts fetching the picture file at `path` now, so that the program's next
+// ReadPicture of it need not wait as long.
+void PrefetchPicture(const std::string& path);
+
 } // namespace webui

@@ -7,6 +7,7 @@ import {newBytes, newString} from "./strings.js";
 
 const pictures = new Map(); // the program's handle of a picture -> its bitmap
 let nextPicture = 1;
+const early = new Map(); // files asked for ahead of the program: url -> the fetch
 
 export function pictureOf(picture) {
     return pictures.get(picture);
@@ -56,10 +57,22 @@ export const files = {
         return reason === null ? 0 : newString(reason);
     },
 
+    // Starts fetching the file at `url` now, for the program's next
+    // fetchFile of it.
+    prefetch(url) {
+        if (!early.has(url)) {
+            const fetched = fetch(url, {cache: "no-store"});
+            fetched.catch(() => {}); // a failure waits for fetchFile to report it
+            early.set(url, fetched);
+        }
+    },
+
     async fetchFile(url, limit, size) {
         let answer;
+        const started = early.get(url);
+        early.delete(url);
         try {
-            answer = await fetch(url, {cache: "no-store"});
+            answer = await (started || fetch(url, {cache: "no-store"}));
         } catch (failure) {
             HEAP32[size >> 2] = kUnreadable;
             return newString("the server cannot be reached");
