@@ -2,6 +2,7 @@
 // texts measured in them.
 
 const measurer = document.createElement("canvas").getContext("2d");
+let measuredFont = null;
 
 export const fonts = {
     // Loads the faces [family, file, bold] together, so that none waits for
@@ -18,7 +19,11 @@ export const fonts = {
     },
 
     measure(font, text) {
-        measurer.font = font;
+        // Setting a font parses it: only when it changes.
+        if (font !== measuredFont) {
+            measurer.font = font;
+            measuredFont = font;
+        }
         return measurer.measureText(text).width;
     },
 };
