@@ -5,7 +5,7 @@
 # started from another one; ENGLISH starts the English build, which gets a
 # calculation through the keyboard, writes rlin1.txt with the Linux build's
 # bytes, opens its compass window and draws; its EXIT ends it. RUSSIAN then
-# starts the Russian build.
+# starts the Russian build, whose Pucture shows its first picture.
 # Usage: e2e-windows.sh <directory with START.EXE, KORVEL.EXE, DREVIK.EXE and
 # the pictures> <directory for screenshots>
 set -euo pipefail
@@ -91,7 +91,13 @@ check "EXIT ends the English build" gone RASCHET
 # The launcher kept ENGLISH focused; RUSSIAN is one Tab back.
 keys "$launcher" shift+Tab Return
 check "RUSSIAN starts the Russian build" window RIS123 >/dev/null
-window RASCHET >/dev/null
+russian=$(window RASCHET)
+# Pucture (nine Tabs on from the first box) brings the illustrations window
+# forward; its РИС.1,2,3 (two Tabs on from the picture box) shows the first
+# picture, an 8-bit bitmap with run-length rows, on its paper.
+keys "$russian" Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
+keys "$(window RIS123)" Tab Tab Return
+check "Pucture shows the first picture, read from its run-length rows" shows '#F6F2E6'
 import -window root "$shots/windows-russian.png"
 
 summary
