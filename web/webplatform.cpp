@@ -59,6 +59,10 @@ forms::NativeWindow* WebPlatform::createWindow(const forms::WindowTable& table,
     auto window = std::make_unique<WebWindow>(id, table, events);
     WebWindow* made = window.get();
     m_windows.emplace(id, std::move(window));
+    // Building a window is the longest stretch of the program's start: the
+    // browser gets its turn after each one, so that the page keeps answering
+    // (clicks that come meanwhile wait for the program, as in any wait).
+    dish_let_events_run();
     return made;
 }
 
