@@ -42,6 +42,9 @@ std::string oneBlankEach(std::string_view text) {
 } // namespace
 
 std::string AccessibleName(const WindowTable& table, const Control& box) {
+    if (!box.spokenName.empty()) {
+        return std::string(box.spokenName);
+    }
     std::string name;
     for (const NamingLabel& naming : box.namingLabels) {
         if (naming.label.empty()) {

@@ -74,6 +74,9 @@ struct Control {
     // The labels beside a text box that name it, its row's before its
     // column's, so that two boxes under one column label sound different.
     std::array<NamingLabel, 2> namingLabels = {};
+    // What a screen reader calls a control that has no caption and no label
+    // beside it (a picture box): what it shows. Empty: none of its own.
+    std::string_view spokenName = {};
 
     bool takesFocus() const {
         return kind == ControlKind::Button || kind == ControlKind::TextBox ||
@@ -83,6 +86,12 @@ struct Control {
     Control namedBy(NamingLabel first, NamingLabel second = {}) const {
         Control named = *this;
         named.namingLabels = {first, second};
+        return named;
+    }
+    // This control, called `name` by a screen reader.
+    Control spokenAs(std::string_view name) const {
+        Control named = *this;
+        named.spokenName = name;
         return named;
     }
 };
@@ -129,9 +138,11 @@ struct WindowTable {
 // table order. The first of them has the focus when the window opens.
 std::vector<const Control*> TabOrder(const WindowTable& table);
 
-// The name assistive technology gives the text box `box` of `table`: the
+// The name assistive technology gives the control `box` of `table`, where
+// its caption does not name it: its spoken name where it has one, else the
 // captions (or columns of them) of its naming labels, each with its runs of
-// blanks made one, joined by ", ". Empty when it has no naming label.
+// blanks made one, joined by ", ". Empty when it has neither (a button or a
+// label, which its caption names).
 std::string AccessibleName(const WindowTable& table, const Control& box);
 
 // Where Tab (Shift+Tab: `backwards`) moves the focus among `count` controls

@@ -40,7 +40,7 @@ forms::WindowTable RIS123::Table(const calc::LanguageTable& texts) {
         .screenPosition = forms::TwipPosition{1860, 1530},
         .controls =
             {
-                forms::PictureBox("Picture1", {0, 0, 8775, 5935}, 0),
+                forms::PictureBox("Picture1", {0, 0, 8775, 5935}, 0).spokenAs(t.Picture1),
                 forms::Button("cmd1", {240, 120, 975, 375}, t.cmd1, 1, nullptr, "Picture1"),
                 forms::Button("RISYNOK", {240, 720, 975, 375}, t.RISYNOK, 2, nullptr, "Picture1"),
             },

@@ -63,8 +63,6 @@ QtWindow::QtWindow(const forms::WindowTable& table, forms::WindowEvents& events)
         }
         case forms::ControlKind::TextBox:
             widget = makeTextBox(parent, name, controlPixels(c), toQString(c.text));
-            // What a screen reader says of the box: the labels beside it.
-            widget->setAccessibleName(toQString(forms::AccessibleName(table, c)));
             break;
         case forms::ControlKind::Label:
             widget = makeLabel(parent, name, controlPixels(c), toQString(c.text));
@@ -79,6 +77,11 @@ QtWindow::QtWindow(const forms::WindowTable& table, forms::WindowEvents& events)
             widget = new PictureBox(parent, name, controlPixels(c));
             widget->setFocusPolicy(Qt::StrongFocus);
             break;
+        }
+        // What a screen reader says of a box: the labels beside a text box,
+        // what a picture box shows. A caption names the others.
+        if (const std::string spoken = forms::AccessibleName(table, c); !spoken.empty()) {
+            widget->setAccessibleName(toQString(spoken));
         }
         if (c.font) {
             widget->setFont(

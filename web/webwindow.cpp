@@ -84,8 +84,8 @@ WebWindow::WebWindow(int id, const forms::WindowTable& table, forms::WindowEvent
         dish_add_control(id, KindCode(control.kind), name.c_str(), place.left, place.top,
                          place.width, place.height, std::string(control.text).c_str(), css.c_str(),
                          std::string(control.inside).c_str());
-        if (control.kind == forms::ControlKind::TextBox) {
-            dish_name_control(id, name.c_str(), forms::AccessibleName(table, control).c_str());
+        if (const std::string spoken = forms::AccessibleName(table, control); !spoken.empty()) {
+            dish_name_control(id, name.c_str(), spoken.c_str());
         }
         if (control.kind != forms::ControlKind::Label) {
             continue;

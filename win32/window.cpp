@@ -115,7 +115,12 @@ void Win32Window::createControls(const forms::WindowTable& table) {
                             ProgramInstance(), nullptr);
         }
         const int id = kFirstControlId + row;
-        HWND child = CreateWindowExW(exStyle, windowClass, Wide(c.text).c_str(), controlStyle,
+        // A picture box has no caption: its window text is what a screen
+        // reader calls it.
+        const std::string text = c.kind == forms::ControlKind::PictureBox
+                                     ? forms::AccessibleName(table, c)
+                                     : std::string(c.text);
+        HWND child = CreateWindowExW(exStyle, windowClass, Wide(text).c_str(), controlStyle,
                                      place.left, place.top, place.width, place.height, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      ProgramInstance(), nullptr);

@@ -34,6 +34,7 @@ const LanguageTable& EnglishTable() {
                 .formName = "RIS123E",
                 .cmd1 = "EXIT",
                 .RISYNOK = "PIC.1,2,3",
+                .Picture1 = "Pictures: how to point the dish at the satellite",
                 .titlePicture = "\\GDS1ENG.BMP",
                 .pictures = {"\\1kENG.BMP", "\\2kENG.BMP", "\\3kENG.BMP"},
             },

@@ -36,6 +36,8 @@ struct IllustrationsTexts {
     std::string_view formName; // also the caption
     std::string_view cmd1;
     std::string_view RISYNOK;
+    // What a screen reader calls the picture box: what its pictures show.
+    std::string_view Picture1;
     // Literals appended to the program's directory, each with its leading
     // backslash.
     std::string_view titlePicture;

@@ -34,6 +34,7 @@ const LanguageTable& RussianTable() {
                 .formName = "RIS123",
                 .cmd1 = "ВЫХОД",
                 .RISYNOK = "PИС.1,2,3",
+                .Picture1 = "Рисунки: как навести антенну на спутник",
                 .titlePicture = "\\GDS001.BMP",
                 .pictures = {"\\1k.BMP", "\\2k.BMP", "\\3k.BMP"},
             },

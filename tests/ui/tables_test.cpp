@@ -98,8 +98,10 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 EXPECT_EQ(widget->property("text").toString(), Q(c.text));
             }
             EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, c.takesFocus());
-            if (c.kind == forms::ControlKind::TextBox) {
-                // A screen reader names the box by the labels beside it.
+            if (c.kind == forms::ControlKind::TextBox ||
+                c.kind == forms::ControlKind::PictureBox) {
+                // A screen reader names a text box by the labels beside it,
+                // a picture box by what it shows.
                 QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
                 ASSERT_NE(reader, nullptr);
                 EXPECT_EQ(reader->text(QAccessible::Name), Q(forms::AccessibleName(table, c)));

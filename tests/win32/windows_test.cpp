@@ -177,6 +177,9 @@ TEST(EveryWindow, IsBuiltAsItsTableGivesIt) {
                 EXPECT_EQ(style & SS_TYPEMASK, SS_BLACKRECT);
                 break;
             case forms::ControlKind::PictureBox:
+                // A screen reader calls it by its window text: what it shows.
+                EXPECT_EQ(TextOf(control), Wide(forms::AccessibleName(table, c)));
+                EXPECT_FALSE(TextOf(control).empty());
                 break;
             }
             EXPECT_EQ((style & WS_TABSTOP) != 0, c.takesFocus());

@@ -131,7 +131,9 @@ export const desk = {
             made = element("div", "line", parent);
             break;
         default:
+            // A group: the buttons that lie over the picture are within it.
             made = element("div", "picturebox", parent);
+            made.setAttribute("role", "group");
             made.tabIndex = 0;
             made.picture = canvasFor(made, width, height, "picture");
             break;
@@ -144,7 +146,8 @@ export const desk = {
 
     // What a screen reader says of a control: for a text box, the labels
     // beside it (one label may stand over two columns, so only part of it
-    // names the box, which an aria-labelledby cannot say).
+    // names the box, which an aria-labelledby cannot say); for a picture
+    // box, what it shows.
     nameControl(id, name, accessibleName) {
         control(id, name).setAttribute("aria-label", accessibleName);
     },
