@@ -702,15 +702,18 @@ class Phone(unittest.TestCase):
             self.assertEqual(messages(), ["Division by zero"])
             self.assertEqual(accessibility_violations(), [])
 
-    def check_within_reach(self, window):
-        """The window lies within the page, and a tap at the middle of each of
-        its buttons and boxes, once scrolled to, lands on it."""
+    def check_on_screen(self, build, window, upright):
+        """The window lies within the screen's width and the page does not
+        scroll sideways; a tap at the middle of each of its buttons and boxes,
+        once scrolled to, lands on it; its labels break into the lines they
+        have on a desktop, and its canvases have a pixel at least for each of
+        the display's. On its side the phone shows the window as a desktop
+        does: where it is, at its size."""
         shape = run("""
             const root = document.getElementById(arguments[0]);
-            const seen = root.getBoundingClientRect();
-            const box = [seen.left + scrollX, seen.top + scrollY, seen.right + scrollX,
-                         seen.bottom + scrollY];
             const page = document.documentElement;
+            const seen = root.getBoundingClientRect();
+            const box = [seen.left + scrollX, seen.top + scrollY, seen.right + scrollX];
             const missed = [];
             for (const made of root.querySelectorAll('button[data-name], input[data-name]')) {
                 made.scrollIntoView({block: 'center', inline: 'center'});
@@ -718,32 +721,64 @@ class Phone(unittest.TestCase):
                 const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
                 if (hit !== made) missed.push(made.dataset.name);
             }
-            return {box: box, page: [page.scrollWidth, page.scrollHeight], missed: missed};""",
+            const lines = {};
+            for (const label of root.querySelectorAll('.label'))
+                lines[label.dataset.name] = [...label.querySelectorAll('.labelline')]
+                    .map(line => line.textContent);
+            return {box: box, screen: page.clientWidth, page: page.scrollWidth, missed: missed, lines: lines,
+                    scaled: root.style.transform !== '',
+                    place: [root.offsetLeft, root.offsetTop],
+                    canvases: [...root.querySelectorAll('canvas')].map(c =>
+                        c.width / (c.getBoundingClientRect().width * devicePixelRatio))};""",
             window)
-        left, top, right, bottom = shape["box"]
+        left, top, right = shape["box"]
         self.assertGreaterEqual(left, 0, window)
         self.assertGreaterEqual(top, 0, window)
-        self.assertLessEqual(right, shape["page"][0], window)
-        self.assertLessEqual(bottom, shape["page"][1], window)
+        self.assertLessEqual(right, shape["screen"], window)
+        self.assertEqual(shape["page"], shape["screen"], "the page scrolls sideways")
         self.assertEqual(shape["missed"], [], window)
+        for label, lines in shape["lines"].items():
+            want = [row["lines"] for row in tables()["lines"]
+                    if (row["build"], row["window"], row["label"]) == (build, window, label)]
+            self.assertEqual(lines, want[0] or [""], label)
+        for pixels_per_pixel in shape["canvases"]:
+            self.assertGreaterEqual(pixels_per_pixel, 1, window)
+        if not upright:
+            self.assertFalse(shape["scaled"], window)
+            table = next(t for t in tables()["builds"][build] if t["name"] == window)
+            if table["position"]:
+                self.assertEqual(shape["place"][0], pixels(table["position"][0]), window)
 
-    def test_on_a_phone_360_pixels_wide_every_window_is_within_reach(self):
-        for width, height in ((360, 740), (740, 360)):
+    def test_on_a_phone_every_window_is_on_the_screen(self):
+        # Upright, as wide as most phones and as the narrowest in use; on its
+        # side, where every window fits as it is.
+        for width, height, ratio in ((360, 740, 3), (320, 640, 2), (740, 360, 3)):
+            upright = width < height
             BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+                "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": True})
             BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
             try:
-                with self.subTest(phone="%dx%d" % (width, height), page="Korvel"):
-                    open_page("Korvel")
-                    self.check_within_reach("TV")
+                phone = "%dx%d" % (width, height)
+                with self.subTest(phone=phone, page="Korvel"):
+                    open_page("Korvel", hand_off="180,40\r\n")
+                    self.check_on_screen("Korvel", "TV", upright)
                     click("TV", "NAPR")
-                    self.check_within_reach("LIN1")
+                    click("LIN1", "START")
+                    self.check_on_screen("Korvel", "LIN1", upright)
                     click("LIN1", "CMDEXIT")
                     click("TV", "RISYNOK")
-                    self.check_within_reach("RIS123E")
-                with self.subTest(phone="%dx%d" % (width, height), page="START"):
+                    self.check_on_screen("Korvel", "RIS123E", upright)
+                    set_text("TV", "Text3", "0")
+                    set_text("TV", "Text4", "0")
+                    click("TV", "Gprog")
+                    self.assertEqual(messages(), ["Division by zero"])
+                    box = run("const r = document.querySelector('.messagebox').getBoundingClientRect();"
+                              "return [r.left, r.right, document.documentElement.clientWidth];")
+                    self.assertGreaterEqual(box[0], 0)
+                    self.assertLessEqual(box[1], box[2])
+                with self.subTest(phone=phone, page="START"):
                     open_page("START")
-                    self.check_within_reach("SDREVIK")
+                    self.check_on_screen("START", "SDREVIK", upright)
             finally:
                 BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
                 BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})

@@ -34,6 +34,41 @@ function raise(window) {
     window.root.style.zIndex = nextLayer();
 }
 
+// The least room a window that has to be moved or made smaller keeps from
+// the screen's edges, in CSS pixels.
+const kEdge = 2;
+
+// A window that runs past the right edge of the page's screen is moved left
+// until it fits; one wider than the screen is also shown smaller, as a
+// whole, so that all of it can be seen and tapped without scrolling
+// sideways. It is laid out as everywhere else (its labels break into the
+// same lines, its boxes keep their places); only the picture of it is
+// smaller, and the browser draws its text at the size shown. A window that
+// fits where it is stays as it is.
+function fit(window) {
+    const screen = document.documentElement.clientWidth;
+    const width = window.root.offsetWidth;
+    const home = window.home;
+    let left = home.left;
+    let scale = 1;
+    if (home.left + width > screen) {
+        scale = Math.min(1, (screen - 2 * kEdge) / width);
+        left = Math.max(kEdge, Math.min(home.left, screen - kEdge - width * scale));
+    }
+    window.root.style.left = left + "px";
+    window.root.style.top = home.top + "px";
+    window.root.style.transform = scale < 1 ? `scale(${scale})` : "";
+}
+
+function fitAll() {
+    for (const window of windows.values()) {
+        if (!window.root.hidden) {
+            fit(window);
+        }
+    }
+}
+addEventListener("resize", fitAll);
+
 // Moves a window by its title bar, with a mouse, a pen or a finger.
 function draggable(window, bar) {
     bar.addEventListener("pointerdown", (event) => {
@@ -44,9 +79,13 @@ function draggable(window, bar) {
         const startX = event.clientX - window.root.offsetLeft;
         const startY = event.clientY - window.root.offsetTop;
         bar.setPointerCapture(event.pointerId);
+        // Where the user puts a window, it stays, and comes back to when
+        // the screen turns.
         const move = (moved) => {
-            window.root.style.left = Math.max(0, moved.clientX - startX) + "px";
-            window.root.style.top = Math.max(0, moved.clientY - startY) + "px";
+            window.home = {left: Math.max(0, moved.clientX - startX),
+                           top: Math.max(0, moved.clientY - startY)};
+            window.root.style.left = window.home.left + "px";
+            window.root.style.top = window.home.top + "px";
         };
         const stop = () => {
             bar.removeEventListener("pointermove", move);
@@ -92,11 +131,10 @@ export const desk = {
         // says; other windows come one below and right of the one before.
         const left = at ? at.left : 8 + 24 * (cascade % 8);
         const top = at ? at.top - titleHeight() : 8 + 24 * (cascade++ % 8);
-        root.style.left = left + "px";
-        root.style.top = Math.max(0, top) + "px";
         const made = {
             id: id, root: root, client: client, controls: new Map(), tabOrder: [],
             surface: canvasFor(client, width, height, "surface"), lastFocus: null,
+            home: {left: left, top: Math.max(0, top)},
         };
         close.addEventListener("click", () => post(id, codes.kCloseRequested, ""));
         draggable(made, bar);
@@ -173,6 +211,7 @@ export const desk = {
     showWindow(id) {
         const window = shown(id);
         window.root.hidden = false;
+        fit(window);
         raise(window);
         focusShown(window);
     },

@@ -19,11 +19,12 @@ export function place(made, left, top, width, height) {
     });
 }
 
-// A canvas whose pixels are the page's pixels at the display's resolution,
-// drawn on in CSS pixels.
+// A canvas with a whole number of its pixels to a CSS pixel, at least one
+// to each of the display's pixels (shown smaller, as a window on a narrow
+// phone is, it has more), drawn on in CSS pixels.
 export function canvasFor(parent, width, height, className) {
     const canvas = element("canvas", className, parent);
-    const ratio = Math.max(1, Math.round(window.devicePixelRatio || 1));
+    const ratio = Math.max(1, Math.ceil(window.devicePixelRatio || 1));
     canvas.width = width * ratio;
     canvas.height = height * ratio;
     canvas.style.width = width + "px";
