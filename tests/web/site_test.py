@@ -16,6 +16,7 @@ import http.server
 import json
 import math
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -50,11 +51,23 @@ PAGES = {"Korvel": "korvel.html", "Drevik": "drevik.html", "START": "index.html"
 
 
 class Handler(SiteHandler):
-    """Serves the site as tools/run-web does, and keeps what was asked."""
+    """Serves the site as tools/run-web does, and keeps what was asked; the
+    connection breaks off halfway through each file named in `cut`."""
     requests = []
+    cut = set()
 
     def do_GET(self):
         Handler.requests.append(self.path)
+        if self.path in Handler.cut:
+            with open(self.translate_path(self.path), "rb") as file:
+                data = file.read()
+            self.send_response(200)
+            self.send_header("Content-Type", self.guess_type(self.path))
+            self.send_header("Content-Length", str(len(data)))
+            self.end_headers()
+            self.wfile.write(data[:len(data) // 2])
+            self.close_connection = True
+            return
         super().do_GET()
 
 
@@ -142,6 +155,21 @@ def stored_for_offline():
     nothing is fetched for it behind a test's back."""
     BROWSER.execute_async_script(
         "navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1](true))")
+
+
+def forget_site():
+    """The browser forgets the site's worker and its stores, so that the next
+    visit is a first one: every file from the server."""
+    BROWSER.get(url("windows.css"))
+    BROWSER.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        (async () => {
+            for (const registration of await navigator.serviceWorker.getRegistrations())
+                await registration.unregister();
+            for (const name of await caches.keys())
+                await caches.delete(name);
+        })().then(() => done(true), (failure) => done(String(failure)));""")
+    BROWSER.get("about:blank")
 
 
 def start_server(port=0):
@@ -548,11 +576,14 @@ class Pictures(unittest.TestCase):
     def test_risynok_steps_through_the_pictures_read_beside_the_page(self):
         open_page("Korvel")
         self.assertIsNone(self.shown())  # the box stays empty until the first press
+        def reads():  # the page's fetches of each file, the worker's store answering
+            return run("""return performance.getEntriesByType('resource')
+                .map(e => e.name.split('/').pop()).filter(n => n.endsWith('.BMP'))""")
         for name in ("GDS1ENG.BMP", "1kENG.BMP", "2kENG.BMP", "3kENG.BMP", "GDS1ENG.BMP"):
             with self.subTest(picture=name):
-                Handler.requests.clear()
+                before = reads()
                 click("RIS123E", "RISYNOK")
-                self.assertEqual(Handler.requests, ["/" + name])
+                self.assertEqual(reads(), before + [name])
                 self.assertEqual(messages(), [])
                 for x, y in ((100, 150), (300, 50), (580, 390), (10, 300)):
                     self.assertEqual(self.picture_pixel(x, y),
@@ -566,6 +597,11 @@ class Pictures(unittest.TestCase):
 
 
 class Failures(unittest.TestCase):
+    def setUp(self):
+        # A file taken away or spoilt before the first visit: what the site's
+        # store keeps from earlier visits would answer for it.
+        forget_site()
+
     def tearDown(self):
         for name in os.listdir(ROOT):
             if name.endswith(".away"):
@@ -858,6 +894,117 @@ class Phone(unittest.TestCase):
             self.assertTrue(BROWSER.find_element(By.ID, "RIS123E").is_displayed())
         finally:
             start_server(port)
+
+
+def registration(script):
+    """Runs `script` (an async function's body) with the page's worker
+    registration as `r`, and gives what it returns."""
+    return BROWSER.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        navigator.serviceWorker.getRegistration()
+            .then(async (r) => { %s })
+            .then(done, (failure) => done('failed: ' + failure));""" % script)
+
+
+def stores():
+    return sorted(registration("return caches.keys();"))
+
+
+class Update(unittest.TestCase):
+    """A new version of the site, served while a visitor has the old one
+    stored, over a connection that breaks off in one of its files."""
+    CHANGED = ("sw.js", "windows.css", "1kENG.BMP")
+
+    def setUp(self):
+        self.first = {}
+        for name in self.CHANGED:
+            with open(os.path.join(ROOT, name), "rb") as file:
+                self.first[name] = file.read()
+
+    def tearDown(self):
+        Handler.cut = set()
+        for name, data in self.first.items():
+            with open(os.path.join(ROOT, name), "wb") as file:
+                file.write(data)
+
+    def serve_new_version(self):
+        """A second version: another store, a style that says so, and
+        another first illustration (the second one's)."""
+        worker = self.first["sw.js"].decode()
+        store = re.search(r'"(dish-[0-9a-f]+) "', worker).group(1)
+        with open(os.path.join(ROOT, "sw.js"), "w") as file:
+            file.write(worker.replace(store, store + "-2"))
+        with open(os.path.join(ROOT, "windows.css"), "ab") as file:
+            file.write(b"\n:root { --version: 2; }\n")
+        shutil.copyfile(os.path.join(ROOT, "2kENG.BMP"), os.path.join(ROOT, "1kENG.BMP"))
+        return store
+
+    def version(self):
+        return run("return getComputedStyle(document.documentElement)"
+                   ".getPropertyValue('--version').trim() || '1'")
+
+    def first_illustration(self):
+        """The first illustration as the page shows it, by a pixel where the
+        two versions' differ: 1 or 2."""
+        click("RIS123E", "RISYNOK")
+        click("RIS123E", "RISYNOK")
+        self.assertEqual(messages(), [])
+        seen = run("""return [...document.querySelector('#RIS123E .picture').getContext('2d')
+                          .getImageData(arguments[0], arguments[1], 1, 1).data].slice(0, 3).join(',')""",
+                   *self.probe)
+        versions = {bitmap_pixel(os.path.join(SITE, "1kENG.BMP"), *self.probe): "1",
+                    bitmap_pixel(os.path.join(SITE, "2kENG.BMP"), *self.probe): "2"}
+        return versions.get(seen, "neither: " + seen)
+
+    def works_offline(self):
+        port = SERVER.server_address[1]
+        stop_server()
+        try:
+            BROWSER.get(url("korvel.html"))
+            idle()
+            self.assertEqual(messages(), [])
+            set_text("TV", "Text5", "36")
+            click("TV", "Gprog")
+            self.assertNotEqual(control("TV", "Text8").get_attribute("value"), "")
+            return self.version(), self.first_illustration()
+        finally:
+            start_server(port)
+
+    def test_an_update_cut_off_midway_leaves_the_old_version_working(self):
+        self.probe = next((x, y) for x in range(0, 580, 20) for y in range(0, 390, 20)
+                          if bitmap_pixel(os.path.join(SITE, "1kENG.BMP"), x, y)
+                          != bitmap_pixel(os.path.join(SITE, "2kENG.BMP"), x, y))
+        font = "fonts/" + sorted(os.listdir(os.path.join(SITE, "fonts")))[0]
+        for cut in ("korvel.wasm", font, "1kENG.BMP"):
+            with self.subTest(cut=cut):
+                forget_site()
+                open_page("Korvel")
+                old = stores()
+                self.assertEqual(len(old), 1)
+                store = self.serve_new_version()
+                Handler.cut = {"/" + cut}
+                Handler.requests.clear()
+                # The page looks for a new version; its file breaks off.
+                registration("await r.update();"
+                             "while (r.installing) await new Promise(go => setTimeout(go, 50));")
+                self.assertIn("/" + cut, Handler.requests)
+                self.assertEqual(registration("return !!r.waiting;"), False)
+                self.assertEqual(stores(), old)
+                self.assertEqual(self.works_offline(), ("1", "1"))
+
+                # A later visit over a good connection takes the new version;
+                # the page that is open meanwhile keeps to the old one's files.
+                Handler.cut = set()
+                BROWSER.get(url("korvel.html"))
+                idle()
+                wait_for(lambda: any(s.startswith(store + "-2 ") for s in stores()) and
+                         registration("return !r.installing && !r.waiting;"), "the new version")
+                self.assertEqual((self.version(), self.first_illustration()), ("1", "1"))
+                self.assertEqual(self.works_offline(), ("2", "2"))
+                wait_for(lambda: len(stores()) == 1, "the old version's store to go")
+                self.assertTrue(stores()[0].startswith(store + "-2 "))
+                self.tearDown()
+                self.setUp()
 
 
 class Launcher(unittest.TestCase):
