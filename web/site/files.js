@@ -39,8 +39,11 @@ export const files = {
     },
 
     // Opens the page in a new window of the browser, once it is known to
-    // be there; else says why not.
+    // be there; else says why not. The window itself opens at once, within
+    // the click that asks for it: a browser lets a page open one only then
+    // (WebKit no longer once the click has waited for the check).
     async openPage(url) {
+        const opened = window.open("", "_blank");
         let reason = null;
         try {
             const answer = await fetch(url, {method: "HEAD", cache: "no-store"});
@@ -48,13 +51,21 @@ export const files = {
                 reason = "there is no such page";
             } else if (!answer.ok) {
                 reason = "the server answers " + answer.status + " " + answer.statusText;
-            } else if (!window.open(url, "_blank")) {
-                reason = "the browser does not let this page open a window";
             }
         } catch (failure) {
             reason = "the server cannot be reached (" + failure.message + ")";
         }
-        return reason === null ? 0 : newString(reason);
+        if (reason === null && !opened) {
+            reason = "the browser does not let this page open a window";
+        }
+        if (reason !== null) {
+            if (opened) {
+                opened.close();
+            }
+            return newString(reason);
+        }
+        opened.location.href = new URL(url, window.location.href).href;
+        return 0;
     },
 
     // Starts fetching the file at `url` now, for the program's next
