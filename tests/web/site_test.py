@@ -857,6 +857,9 @@ class Phone(unittest.TestCase):
                 open_page(build)
                 errors = BROWSER.execute_cdp_cmd("Page.getInstallabilityErrors", {})
                 self.assertEqual(errors["installabilityErrors"], [])
+                # What a search engine shows under the title.
+                self.assertGreater(len(run("return document.querySelector("
+                                           "'meta[name=description]').content")), 40)
 
     def test_after_one_visit_every_page_works_with_the_server_gone(self):
         open_page("START")
@@ -926,6 +929,7 @@ class Update(unittest.TestCase):
         for name, data in self.first.items():
             with open(os.path.join(ROOT, name), "wb") as file:
                 file.write(data)
+        forget_site()
 
     def serve_new_version(self):
         """A second version: another store, a style that says so, and
@@ -1004,7 +1008,6 @@ class Update(unittest.TestCase):
                 wait_for(lambda: len(stores()) == 1, "the old version's store to go")
                 self.assertTrue(stores()[0].startswith(store + "-2 "))
                 self.tearDown()
-                self.setUp()
 
 
 class Launcher(unittest.TestCase):
