@@ -11,6 +11,7 @@ web_expected, which prints the tables and the hand-off bytes it writes; AXE
 is axe-core's axe.min.js.
 """
 
+import contextlib
 import functools
 import http.server
 import json
@@ -25,6 +26,7 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.parse
 import urllib.request
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
@@ -75,7 +77,15 @@ def setUpModule():
     global BROWSER, SERVER, ROOT
     ROOT = tempfile.mkdtemp(prefix="site-")
     shutil.copytree(SITE, ROOT, dirs_exist_ok=True)
+    with open(os.path.join(ROOT, "phone.html"), "w") as file:
+        file.write(PHONE_FRAME)
     start_server()
+    BROWSER = ENGINES[ENGINE]()
+    BROWSER.set_script_timeout(WAIT)
+    BROWSER.set_window_size(1024, 768)
+
+
+def chromium():
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
@@ -83,8 +93,31 @@ def setUpModule():
                      "--window-size=1024,768", "--force-device-scale-factor=1",
                      "--disable-dev-shm-usage"):
         options.add_argument(argument)
-    BROWSER = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    BROWSER.set_script_timeout(WAIT)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def webkit():
+    """WebKitGTK's MiniBrowser, which has no headless mode: on a display of
+    its own (Xvfb) where there is none."""
+    if not os.environ.get("DISPLAY"):
+        read, write = os.pipe()
+        DISPLAY_SERVER.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write)
+        with os.fdopen(read) as answer:
+            os.environ["DISPLAY"] = ":" + answer.readline().strip()
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = "/usr/lib/%s/webkit2gtk-4.1/MiniBrowser" % \
+        subprocess.run(["dpkg-architecture", "-qDEB_HOST_MULTIARCH"], capture_output=True,
+                       text=True, check=True).stdout.strip()
+    options.add_argument("--automation")
+    return webdriver.WebKitGTK(options=options)
+
+
+ENGINES = {"chromium": chromium, "webkit": webkit}
+ENGINE = "chromium"
+DISPLAY_SERVER = []  # the Xvfb started for an engine that needs a display
 
 
 def tearDownModule():
@@ -92,7 +125,22 @@ def tearDownModule():
         BROWSER.quit()
     if SERVER:
         SERVER.shutdown()
+    for display in DISPLAY_SERVER:
+        display.terminate()
+        display.wait()
     shutil.rmtree(ROOT, ignore_errors=True)
+
+
+def chromium_only(why):
+    """Skips a test in the other engines: `why` says what only Chromium has."""
+    def decorate(test):
+        @functools.wraps(test)
+        def run_or_skip(self, *arguments):
+            if ENGINE != "chromium":
+                self.skipTest(why)
+            return test(self, *arguments)
+        return run_or_skip
+    return decorate
 
 
 @functools.lru_cache(maxsize=None)
@@ -134,6 +182,21 @@ def idle():
              "the page to handle its clicks")
 
 
+# A page of the given size within the page, for an engine that cannot be
+# told to show a page as a phone does.
+PHONE_FRAME = """<!DOCTYPE html><meta charset="utf-8"><title>A phone</title>
+<style>body { margin: 0 } iframe { border: 0; display: block }</style><iframe></iframe>
+<script>
+const asked = new URLSearchParams(location.search);
+const frame = document.querySelector("iframe");
+frame.width = asked.get("width");
+frame.height = asked.get("height");
+frame.src = asked.get("page");
+</script>
+"""
+FRAME = None  # (width, height) of the frame a page opens in, as on a phone
+
+
 def open_page(build, hand_off=None, folder=""):
     """Opens the build's page (in `folder` of the site) in the one tab left,
     with the hand-off entry set to `hand_off` (None: no entry), and waits
@@ -145,9 +208,39 @@ def open_page(build, hand_off=None, folder=""):
     BROWSER.get(url("windows.css"))  # the site's origin, to set its storage first
     run("localStorage.clear(); if (arguments[0] !== null) localStorage.setItem('rlin1.txt', arguments[0]);",
         hand_off)
-    BROWSER.get(url(folder + PAGES[build]))
+    if FRAME:
+        BROWSER.get(url("phone.html?") + urllib.parse.urlencode(
+            {"page": folder + PAGES[build], "width": FRAME[0], "height": FRAME[1]}))
+        BROWSER.switch_to.frame(BROWSER.find_element(By.TAG_NAME, "iframe"))
+    else:
+        BROWSER.get(url(folder + PAGES[build]))
     idle()
     stored_for_offline()
+
+
+@contextlib.contextmanager
+def phone(width, height, ratio):
+    """Pages open as a phone `width` x `height` CSS pixels shows them:
+    Chromium emulates the phone, at `ratio` display pixels to a CSS pixel,
+    with touch; the other engines, which cannot be told to, show each page
+    in a frame of that size, at the display's own ratio."""
+    global FRAME
+    if ENGINE != "chromium":
+        FRAME = (width, height)
+        try:
+            yield
+        finally:
+            FRAME = None
+            BROWSER.switch_to.default_content()
+        return
+    BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": True})
+    BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    try:
+        yield
+    finally:
+        BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
 def stored_for_offline():
@@ -352,7 +445,8 @@ class Windows(unittest.TestCase):
             ActionChains(BROWSER).send_keys(Keys.TAB).perform()
             seen.append(focused())
         self.assertEqual(seen, order + order[:1], table["name"])
-        ActionChains(BROWSER).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        ActionChains(BROWSER).key_down(Keys.SHIFT).key_down(Keys.TAB).key_up(Keys.TAB) \
+            .key_up(Keys.SHIFT).perform()
         self.assertEqual(focused(), order[-1], table["name"])
 
     def test_every_window_shows_its_table(self):
@@ -481,11 +575,14 @@ class Compass(unittest.TestCase):
         return run("return document.querySelector('#LIN1 .surface').toDataURL()")
 
     def test_the_drawing_lands_where_the_desktop_builds_draw_it(self):
-        # At 100 %, and at 200 %, where every place and pen width doubles.
-        for scale in (1, 2):
+        # At 100 %, and at 200 %, where every place and pen width doubles
+        # (in Chromium, which can be told to show a page at 200 %).
+        for scale in (1, 2) if ENGINE == "chromium" else (1,):
             with self.subTest(scale=scale):
-                BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": 1024, "height": 768, "deviceScaleFactor": scale, "mobile": False})
+                if ENGINE == "chromium":
+                    BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                        "width": 1024, "height": 768, "deviceScaleFactor": scale,
+                        "mobile": False})
                 try:
                     self.draw("180,40\r\n", "0")
                     self.assertEqual(run("return document.querySelector('#LIN1 .surface').width"),
@@ -503,7 +600,8 @@ class Compass(unittest.TestCase):
                     text = surface("LIN1", [[205 * scale, 26 * scale, 24 * scale]])[0]
                     self.assertIn("0,0,0", text)
                 finally:
-                    BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+                    if ENGINE == "chromium":
+                        BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     # Azimuths from a site south of the equator, at the default displacement
     # and at none, where the Windows build draws them: a pixel of the
@@ -790,12 +888,9 @@ class Phone(unittest.TestCase):
         # side, where every window fits as it is.
         for width, height, ratio in ((360, 740, 3), (320, 640, 2), (740, 360, 3)):
             upright = width < height
-            BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": True})
-            BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-            try:
-                phone = "%dx%d" % (width, height)
-                with self.subTest(phone=phone, page="Korvel"):
+            with phone(width, height, ratio):
+                phone_size = "%dx%d" % (width, height)
+                with self.subTest(phone=phone_size, page="Korvel"):
                     open_page("Korvel", hand_off="180,40\r\n")
                     self.check_on_screen("Korvel", "TV", upright)
                     click("TV", "NAPR")
@@ -812,25 +907,26 @@ class Phone(unittest.TestCase):
                               "return [r.left, r.right, document.documentElement.clientWidth];")
                     self.assertGreaterEqual(box[0], 0)
                     self.assertLessEqual(box[1], box[2])
-                with self.subTest(phone=phone, page="START"):
+                with self.subTest(phone=phone_size, page="START"):
                     open_page("START")
                     self.check_on_screen("START", "SDREVIK", upright)
-            finally:
-                BROWSER.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
-                BROWSER.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_each_page_fetches_no_more_than_its_share_until_it_has_started(self):
         # KiB of files, as a plain static server sends them, uncompressed:
         # everything a page asks for until its program has started, which
         # is more than it needs for its first window.
+        # On a first visit, each file is fetched once.
         limits = {"START": 250, "Korvel": 400, "Drevik": 400}
         for build, limit in limits.items():
             with self.subTest(page=build):
+                forget_site()
                 open_page(build)
                 fetched = run("""return performance.getEntriesByType('navigation')
                     .concat(performance.getEntriesByType('resource'))
                     .reduce((sum, entry) => sum + entry.decodedBodySize, 0)""")
                 self.assertLessEqual(fetched, limit * 1024)
+                names = run("return performance.getEntriesByType('resource').map(e => e.name)")
+                self.assertEqual(sorted(set(n for n in names if names.count(n) > 1)), [])
 
     def test_the_server_sends_files_compressed_at_build_time_unless_changed_since(self):
         def fetch(name):
@@ -851,6 +947,7 @@ class Phone(unittest.TestCase):
         finally:
             os.utime(picture, (0, 0))
 
+    @chromium_only("installability is what Chromium judges (Page.getInstallabilityErrors)")
     def test_every_page_is_installable(self):
         for build in PAGES:
             with self.subTest(page=build):
@@ -1040,4 +1137,7 @@ if __name__ == "__main__":
     if len(sys.argv) < 4:
         sys.exit(__doc__)
     SITE, EXPECTED, AXE = (os.path.abspath(argument) for argument in sys.argv[1:4])
-    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
+    rest = sys.argv[4:]
+    if rest[:1] == ["--engine"] and len(rest) > 1 and rest[1] in ENGINES:
+        ENGINE, rest = rest[1], rest[2:]
+    unittest.main(argv=sys.argv[:1] + rest, verbosity=2)

@@ -9,9 +9,15 @@ function focusable(window) {
         .filter((made) => made && !made.disabled && made.offsetParent !== null);
 }
 
+// The Tab key, with Shift or without: WebKitGTK names Shift+Tab's key
+// "Unidentified" (the system's left tab), on the Tab key all the same.
+export function isTab(event) {
+    return event.key === "Tab" || event.code === "Tab";
+}
+
 export function tabbing(window) {
     window.root.addEventListener("keydown", (event) => {
-        if (event.key !== "Tab" || event.ctrlKey || event.altKey || event.metaKey) {
+        if (!isTab(event) || event.ctrlKey || event.altKey || event.metaKey) {
             return;
         }
         const order = focusable(window);

@@ -1,6 +1,7 @@
 // A message box over the page: nothing else takes a click or a key until it
 // is closed, and the focus then goes back where it was.
 import {element, nextLayer} from "./elements.js";
+import {isTab} from "./focus.js";
 
 let shownBoxes = 0;
 
@@ -34,7 +35,7 @@ export function messageBox(title, message) {
         if (event.key === "Escape") {
             event.preventDefault();
             close();
-        } else if (event.key === "Tab") {
+        } else if (isTab(event)) {
             event.preventDefault();
         }
     });

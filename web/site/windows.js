@@ -10,6 +10,20 @@ import {messageBox} from "./messagebox.js";
 import {newBytes, newString} from "./strings.js";
 import {surface} from "./surface.js";
 
+// The program made from the WebAssembly the page fetched as it started:
+// compiled while it arrives where the server sends it as application/wasm.
+async function instantiate(imports) {
+    const answer = await window.dishProgram;
+    if (!answer.ok) {
+        throw new Error(`${answer.url}: the server answers ${answer.status}`);
+    }
+    try {
+        return await WebAssembly.instantiateStreaming(answer.clone(), imports);
+    } catch (failure) {
+        return WebAssembly.instantiate(await answer.arrayBuffer(), imports);
+    }
+}
+
 const Dish = {
     ...desk,
     ...events,
@@ -25,6 +39,11 @@ const Dish = {
             window.Module = {
                 noInitialRun: true,
                 onRuntimeInitialized: resolve,
+                instantiateWasm: (imports, done) => {
+                    instantiate(imports).then((made) => done(made.instance, made.module),
+                                              (failure) => console.error(failure));
+                    return {};
+                },
                 print: (text) => console.log(text),
                 printErr: (text) => console.error(text),
             };
