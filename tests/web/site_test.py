@@ -1,10 +1,14 @@
 #!/usr/bin/python3
-"""The browser build's site, served on localhost and driven in headless
-Chromium: its windows against their tables, the hand-off entry against the
-Linux build's bytes, the compass pixels, the pictures, the failures and the
-launcher.
+"""The browser build's site, served on localhost and driven in a browser
+engine: its windows against their tables, the hand-off entry against the
+Linux build's bytes, the compass pixels, the pictures, the failures, the
+launcher, offline use and updates, phones and axe.
 
-    site_test.py SITE EXPECTED AXE [unittest arguments]
+    site_test.py SITE EXPECTED AXE [--engine chromium|webkit|firefox] [unittest arguments]
+
+The engine is headless Chromium (the default), WebKitGTK's MiniBrowser or
+headless Firefox ESR; the label lines, digits and pixels checked are the
+same in all three.
 
 SITE is the built site (build-web/site); EXPECTED is the Linux build's
 web_expected, which prints the tables and the hand-off bytes it writes; AXE
