@@ -19,6 +19,7 @@ import contextlib
 import functools
 import glob
 import http.server
+import inspect
 import json
 import math
 import os
@@ -120,7 +121,14 @@ def webkit():
     options = webdriver.WebKitGTKOptions()
     options.binary_location = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")[0]
     options.add_argument("--automation")
-    return webdriver.WebKitGTK(options=options)
+    # The driver named by its path: Debian 13's selenium (4.2x) looks for a
+    # bare name in no PATH, and takes it through a Service; Debian 12's (4.8)
+    # takes it as an argument of its own.
+    driver = "/usr/bin/WebKitWebDriver"
+    if "service" in inspect.signature(webdriver.WebKitGTK).parameters:
+        from selenium.webdriver.webkitgtk.service import Service as WebKitService
+        return webdriver.WebKitGTK(options=options, service=WebKitService(executable_path=driver))
+    return webdriver.WebKitGTK(executable_path=driver, options=options)
 
 
 def firefox():
@@ -283,10 +291,17 @@ def forget_site():
     BROWSER.get("about:blank")
 
 
+class Server(http.server.ThreadingHTTPServer):
+    """A connection the browser drops (it gives up the rest of an update
+    once one file of it has broken off) is no fault of the server's."""
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def start_server(port=0):
     global SERVER
-    SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", port),
-                                             functools.partial(Handler, directory=ROOT))
+    SERVER = Server(("127.0.0.1", port), functools.partial(Handler, directory=ROOT))
     threading.Thread(target=SERVER.serve_forever, daemon=True).start()
 
 
