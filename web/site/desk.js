@@ -1,7 +1,7 @@
 // The windows on the page, each an element whose id is the window's name,
 // with its title bar and its controls, each carrying its name in
 // `data-name`.
-import {canvasFor, element, nextLayer, place} from "./elements.js";
+import {canvasWhenDrawn, element, nextLayer, place} from "./elements.js";
 import {post} from "./events.js";
 import {focusShown, tabbing} from "./focus.js";
 import {pictureOf} from "./files.js";
@@ -44,10 +44,10 @@ const kEdge = 2;
 // sideways. It is laid out as everywhere else (its labels break into the
 // same lines, its boxes keep their places); only the picture of it is
 // smaller, and the browser draws its text at the size shown. A window that
-// fits where it is stays as it is.
-function fit(window) {
-    const screen = document.documentElement.clientWidth;
-    const width = window.root.offsetWidth;
+// fits where it is stays as it is. The window is as wide as its client
+// area, which the program gave: nothing here waits for the page's layout.
+function fit(window, screen = document.documentElement.clientWidth) {
+    const width = window.width;
     const home = window.home;
     let left = home.left;
     let scale = 1;
@@ -133,7 +133,7 @@ export const desk = {
         const top = at ? at.top - titleHeight() : 8 + 24 * (cascade++ % 8);
         const made = {
             id: id, root: root, client: client, controls: new Map(), tabOrder: [],
-            surface: canvasFor(client, width, height, "surface"), lastFocus: null,
+            width: width, surface: canvasWhenDrawn(client, width, height, "surface"), lastFocus: null,
             home: {left: left, top: Math.max(0, top)},
         };
         close.addEventListener("click", () => post(id, codes.kCloseRequested, ""));
@@ -173,7 +173,7 @@ export const desk = {
             made = element("div", "picturebox", parent);
             made.setAttribute("role", "group");
             made.tabIndex = 0;
-            made.picture = canvasFor(made, width, height, "picture");
+            made.picture = canvasWhenDrawn(made, width, height, "picture");
             break;
         }
         made.dataset.name = name;
@@ -210,8 +210,10 @@ export const desk = {
 
     showWindow(id) {
         const window = shown(id);
+        // The screen's width read while the window is still hidden, so
+        // that the page need not lay it out to answer.
+        fit(window, document.documentElement.clientWidth);
         window.root.hidden = false;
-        fit(window);
         raise(window);
         focusShown(window);
     },
@@ -243,9 +245,9 @@ export const desk = {
     setPicture(id, name, picture) {
         const box = control(id, name);
         const bitmap = pictureOf(picture);
-        const canvas = box.picture.canvas;
-        box.picture.clearRect(0, 0, canvas.width, canvas.height);
-        box.picture.drawImage(bitmap, 0, 0);
+        const canvas = box.picture();
+        canvas.clearRect(0, 0, canvas.canvas.width, canvas.canvas.height);
+        canvas.drawImage(bitmap, 0, 0);
         box.dataset.picture = bitmap.width + "x" + bitmap.height;
     },
 };

@@ -36,6 +36,21 @@ export function canvasFor(parent, width, height, className) {
     return context;
 }
 
+// A canvas as canvasFor makes it, made the first time it is asked for and
+// laid under whatever `parent` holds by then: a window that never draws
+// costs no canvas (one the size of a window is memory to get and clear as
+// the page starts).
+export function canvasWhenDrawn(parent, width, height, className) {
+    let context = null;
+    return () => {
+        if (!context) {
+            context = canvasFor(parent, width, height, className);
+            parent.prepend(context.canvas);
+        }
+        return context;
+    };
+}
+
 // Whatever lies over the page comes one layer higher than all before it.
 let topLayer = 10;
 export function nextLayer() {

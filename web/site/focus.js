@@ -3,10 +3,11 @@
 // focus is given back where it was when the window is shown again.
 
 // The controls that take the focus, in keyboard order, as far as they can
-// take it now.
+// take it now (asked without the page's layout, which a shown window waits
+// for otherwise).
 function focusable(window) {
     return window.tabOrder.map((name) => window.controls.get(name))
-        .filter((made) => made && !made.disabled && made.offsetParent !== null);
+        .filter((made) => made && !made.disabled && !made.closest("[hidden]"));
 }
 
 // The Tab key, with Shift or without: WebKitGTK names Shift+Tab's key

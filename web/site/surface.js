@@ -4,7 +4,7 @@ import {shown} from "./desk.js";
 
 export const surface = {
     clearSurface(id) {
-        const surface = shown(id).surface;
+        const surface = shown(id).surface();
         surface.save();
         surface.setTransform(1, 0, 0, 1, 0, 0);
         surface.clearRect(0, 0, surface.canvas.width, surface.canvas.height);
@@ -16,12 +16,12 @@ export const surface = {
 
     // The display's pixels to a CSS pixel on the window's surface.
     surfaceScale(id) {
-        return shown(id).surface.ratio;
+        return shown(id).surface().ratio;
     },
 
     // Runs of the display's own pixels.
     fillSpans(id, spans, red, green, blue) {
-        const surface = shown(id).surface;
+        const surface = shown(id).surface();
         surface.save();
         surface.setTransform(1, 0, 0, 1, 0, 0);
         surface.fillStyle = `rgb(${red},${green},${blue})`;
@@ -34,7 +34,7 @@ export const surface = {
     // Text with its top-left corner at (x, y), in the window's own font.
     drawText(id, x, y, text, red, green, blue) {
         const window = shown(id);
-        const surface = window.surface;
+        const surface = window.surface();
         surface.font = getComputedStyle(window.client).font;
         surface.textBaseline = "alphabetic";
         surface.fillStyle = `rgb(${red},${green},${blue})`;

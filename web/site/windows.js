@@ -10,20 +10,6 @@ import {messageBox} from "./messagebox.js";
 import {newBytes, newString} from "./strings.js";
 import {surface} from "./surface.js";
 
-// The program made from the WebAssembly the page fetched as it started:
-// compiled while it arrives where the server sends it as application/wasm.
-async function instantiate(imports) {
-    const answer = await window.dishProgram;
-    if (!answer.ok) {
-        throw new Error(`${answer.url}: the server answers ${answer.status}`);
-    }
-    try {
-        return await WebAssembly.instantiateStreaming(answer.clone(), imports);
-    } catch (failure) {
-        return WebAssembly.instantiate(await answer.arrayBuffer(), imports);
-    }
-}
-
 const Dish = {
     ...desk,
     ...events,
@@ -33,24 +19,15 @@ const Dish = {
     newString: newString,
     newBytes: newBytes,
 
-    // Loads the page's program and runs it.
+    // Runs the page's program once it is loaded.
     async start() {
-        await new Promise((resolve) => {
-            window.Module = {
-                noInitialRun: true,
-                onRuntimeInitialized: resolve,
-                instantiateWasm: (imports, done) => {
-                    instantiate(imports).then((made) => done(made.instance, made.module),
-                                              (failure) => console.error(failure));
-                    return {};
-                },
-                print: (text) => console.log(text),
-                printErr: (text) => console.error(text),
-            };
-            const script = document.createElement("script");
-            script.src = document.body.dataset.program + ".js";
-            document.body.appendChild(script);
-        });
+        // The page's head fetches and starts the program (dishProgram).
+        try {
+            await window.dishProgram;
+        } catch (failure) {
+            console.error(failure);
+            return;
+        }
         await runProgram();
         // Once the program is up, the site is stored for use without a
         // connection, where the browser can (https:, or this machine).
