@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -24,10 +24,5 @@ public:
 private:
     QString m_title;
 };
-
-// Runs a handler of `window`. A failure stops the handler where it happened
-// and goes to `reporter` (none: it is dropped); what the handler did before
-// stays done.
-void RunReported(FailureReporter* reporter, QWidget* window, const std::function<void()>& handler);
 
 } // namespace qtui
