@@ -13,9 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
 
 namespace fs = std::filesystem;
 using forms::FormId;
@@ -201,3 +204,15 @@ TEST(Labels, NoWordLeavesItsLabelOrCrossesALineOrAnotherControl) {
 }
 
 } // namespace
+
+// A Qt warning passes through the test harness's message handler and comes
+// back: a handler that called itself would never return from it.
+TEST(TestHarness, PassesAWarningOnAndReturns) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> returned = done->get_future();
+    std::thread([done] {
+        qWarning("a warning from a test");
+        done->set_value();
+    }).detach();
+    EXPECT_EQ(returned.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+}

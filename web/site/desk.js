@@ -46,7 +46,8 @@ const kEdge = 2;
 // smaller, and the browser draws its text at the size shown. A window that
 // fits where it is stays as it is. The window is as wide as its client
 // area, which the program gave: nothing here waits for the page's layout.
-function fit(window, screen = document.documentElement.clientWidth) {
+function fit(window) {
+    const screen = document.documentElement.clientWidth;
     const width = window.width;
     const home = window.home;
     let left = home.left;
@@ -210,9 +211,9 @@ export const desk = {
 
     showWindow(id) {
         const window = shown(id);
-        // The screen's width read while the window is still hidden, so
-        // that the page need not lay it out to answer.
-        fit(window, document.documentElement.clientWidth);
+        // Fitted while still hidden, so that the page need not lay the
+        // window out to say how wide the screen is.
+        fit(window);
         window.root.hidden = false;
         raise(window);
         focusShown(window);
@@ -245,9 +246,9 @@ export const desk = {
     setPicture(id, name, picture) {
         const box = control(id, name);
         const bitmap = pictureOf(picture);
-        const canvas = box.picture();
-        canvas.clearRect(0, 0, canvas.canvas.width, canvas.canvas.height);
-        canvas.drawImage(bitmap, 0, 0);
+        const drawing = box.picture();
+        drawing.clearRect(0, 0, drawing.canvas.width, drawing.canvas.height);
+        drawing.drawImage(bitmap, 0, 0);
         box.dataset.picture = bitmap.width + "x" + bitmap.height;
     },
 };
